@@ -1,0 +1,118 @@
+#include "cli/Vtshow.h"
+
+#include "app/AppendList.h"
+#include "cli/ConsolePrompter.h"
+#include "common/Cp1252.h"
+#include "common/Numbers.h"
+#include "common/PathText.h"
+#include "platform/DriveMap.h"
+#include "slideshow/SlideShowCommands.h"
+#include "slideshow/SlideShowWriter.h"
+
+#include <memory>
+#include <ostream>
+
+namespace vt::cli {
+namespace {
+
+constexpr std::string_view Usage =
+    "usage:\n"
+    "  vtshow info SHOW\n"
+    "  vtshow merge [--yes] -o NEW SOURCE [APPEND ...]\n"
+    "\n"
+    "info   reads SHOW and prints its version line and its number of slides.\n"
+    "merge  opens SOURCE, appends each APPEND in order and writes NEW, asking what\n"
+    "       the window would ask; every question is answered No, or Yes with --yes.\n";
+
+int usage(std::ostream& err, std::string_view problem) {
+    err << "vtshow: " << problem << "\n\n" << Usage;
+    return BadUsage;
+}
+
+std::string windowsPath(const std::string& hostPath) {
+    return DriveMap::current().toWindowsFromUser(hostPath);
+}
+
+int info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1)
+        return usage(err, "info takes one show");
+    ConsolePrompter prompter(err, false);
+    auto model = std::make_unique<SlideShowModel>();
+    std::string version = "None";
+    openSlideShow(*model, windowsPath(args[0]), prompter,
+                  [&](std::string_view line) { version = line; });
+    out << cp1252::toUtf8(version) << '\n' << slideCountCaption(model->SlideCount) << '\n';
+    return prompter.troubleShown() ? Trouble : Success;
+}
+
+struct MergeArgs {
+    bool yes = false;
+    std::string target;
+    std::vector<std::string> shows; // the source, then the shows to append
+};
+
+bool parseMerge(const std::vector<std::string>& args, MergeArgs& merge, std::string& problem) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--yes") {
+            merge.yes = true;
+        } else if (args[i] == "-o" && i + 1 < args.size()) {
+            merge.target = args[++i];
+        } else if (args[i].size() > 1 && args[i][0] == '-') {
+            problem = "unknown option " + args[i];
+            return false;
+        } else {
+            merge.shows.push_back(args[i]);
+        }
+    }
+    if (merge.target.empty())
+        problem = "merge needs -o NEW";
+    else if (merge.shows.empty())
+        problem = "merge needs a source show";
+    return problem.empty();
+}
+
+int merge(const std::vector<std::string>& args, std::ostream& err) {
+    MergeArgs request;
+    std::string problem;
+    if (!parseMerge(args, request, problem))
+        return usage(err, problem);
+    ConsolePrompter prompter(err, request.yes);
+    auto model = std::make_unique<SlideShowModel>();
+    const std::string source = windowsPath(request.shows.front());
+    openSlideShow(*model, source, prompter);
+
+    AppendList appended;
+    for (std::size_t i = 1; i < request.shows.size(); ++i) {
+        const std::string chosen = windowsPath(request.shows[i]);
+        if (!appended.hasRoom(prompter) || !appended.confirm(chosen, source, prompter))
+            continue;
+        appended.add(chosen);
+        ReadAppendedSlideShow(*model, chosen, prompter);
+    }
+
+    const std::string target = windowsPath(request.target);
+    if (!mayCreate(target, source, appended.lines(), prompter))
+        return Trouble;
+    std::string lastSlideShow;
+    WriteSlideShow(*model, folderPart(target), fileNamePart(target), prompter, lastSlideShow);
+    return prompter.troubleShown() ? Trouble : Success;
+}
+
+} // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty())
+        return usage(err, "no command given");
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "info")
+        return info(rest, out, err);
+    if (args[0] == "merge")
+        return merge(rest, err);
+    if (args[0] == "--help" || args[0] == "-h") {
+        out << Usage;
+        return Success;
+    }
+    return usage(err, "unknown command " + args[0]);
+}
+
+} // namespace vt::cli

@@ -1,0 +1,168 @@
+#include "platform/DriveMap.h"
+
+#include "common/Cp1252.h"
+#include "common/PathText.h"
+
+#include <cstdlib>
+#include <dirent.h>
+#include <filesystem>
+#include <memory>
+#include <sys/stat.h>
+#include <system_error>
+
+namespace vt {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+bool hostExists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool isDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+char upperLetter(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+
+std::string homeFolder() {
+    const char* home = std::getenv("HOME");
+    return home ? home : "/";
+}
+
+// The entry of folder whose name equals name ignoring case, or name itself.
+std::string matchEntry(const std::string& folder, const std::string& name) {
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()),
+                                            ::closedir);
+    if (!dir)
+        return name;
+    const std::string wanted = cp1252::fromUtf8(name);
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (equalsIgnoringCase(cp1252::fromUtf8(entry->d_name), wanted))
+            return entry->d_name;
+    }
+    return name;
+}
+
+} // namespace
+
+DriveMap::DriveMap(Roots roots) : m_roots(std::move(roots)) { m_roots['Z'] = ""; }
+
+DriveMap DriveMap::fromPrefix(const std::string& winePrefix) {
+    Roots roots;
+    std::error_code error;
+    const stdfs::path devices = stdfs::path(winePrefix) / "dosdevices";
+    for (const auto& entry : stdfs::directory_iterator(devices, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() != 2 || name[1] != ':' || !isDriveLetter(name[0]))
+            continue;
+        const stdfs::path target = stdfs::weakly_canonical(entry.path(), error);
+        if (!error && stdfs::is_directory(target, error))
+            roots[upperLetter(name[0])] = target == "/" ? "" : target.string();
+    }
+    return DriveMap(std::move(roots));
+}
+
+DriveMap DriveMap::fromEnvironment() {
+    const char* prefix = std::getenv("WINEPREFIX");
+    return fromPrefix(prefix && *prefix ? prefix : homeFolder() + "/.wine");
+}
+
+namespace {
+std::unique_ptr<DriveMap>& currentMap() {
+    static std::unique_ptr<DriveMap> map;
+    return map;
+}
+} // namespace
+
+const DriveMap& DriveMap::current() {
+    if (!currentMap())
+        currentMap() = std::make_unique<DriveMap>(fromEnvironment());
+    return *currentMap();
+}
+
+void DriveMap::setCurrent(DriveMap map) { currentMap() = std::make_unique<DriveMap>(std::move(map)); }
+
+std::optional<std::string> DriveMap::lexicalHost(std::string_view windowsPath) const {
+    std::string host;
+    std::string_view rest = windowsPath;
+    if (rest.size() >= 2 && rest[1] == ':') {
+        const auto root = m_roots.find(upperLetter(rest[0]));
+        if (!isDriveLetter(rest[0]) || root == m_roots.end())
+            return std::nullopt;
+        host = root->second;
+        rest.remove_prefix(2);
+        if (rest.empty() || (rest[0] != '\\' && rest[0] != '/'))
+            host += '/'; // "C:name" means the drive's root here: there is no current folder per drive
+    } else if (rest.size() >= 2 && (rest[0] == '\\' || rest[0] == '/') &&
+               (rest[1] == '\\' || rest[1] == '/')) {
+        return std::nullopt; // a network path
+    } else if (isAbsolute(rest)) {
+        return std::nullopt; // a colon anywhere else names no host file
+    }
+    for (char c : rest)
+        host += c == '\\' ? '/' : c;
+    return cp1252::toUtf8(host);
+}
+
+std::optional<std::string> DriveMap::toHost(std::string_view windowsPath) const {
+    auto host = lexicalHost(windowsPath);
+    if (!host || host->empty() || hostExists(*host))
+        return host;
+    return resolveCaseInsensitive(*host);
+}
+
+std::string resolveCaseInsensitive(const std::string& hostPath) {
+    std::string resolved;
+    std::size_t start = 0;
+    if (!hostPath.empty() && hostPath[0] == '/') {
+        resolved = "/";
+        start = 1;
+    }
+    bool found = true; // once a component is missing, the rest is kept as written
+    while (start <= hostPath.size()) {
+        std::size_t end = hostPath.find('/', start);
+        if (end == std::string::npos)
+            end = hostPath.size();
+        std::string name = hostPath.substr(start, end - start);
+        if (found && !name.empty() && name != "." && name != "..") {
+            if (!hostExists(resolved + name))
+                name = matchEntry(resolved, name);
+            found = hostExists(resolved + name);
+        }
+        resolved += name;
+        if (end < hostPath.size())
+            resolved += '/';
+        start = end + 1;
+    }
+    return resolved;
+}
+
+std::string DriveMap::toWindows(std::string_view hostPath) const {
+    const std::string path = stdfs::path(hostPath).lexically_normal().string();
+    char drive = 'Z';
+    std::size_t best = 0;
+    for (const auto& [letter, root] : m_roots) {
+        const bool under = path.compare(0, root.size(), root) == 0 &&
+                           (path.size() == root.size() || path[root.size()] == '/');
+        if (!root.empty() && under && root.size() > best) {
+            best = root.size();
+            drive = letter;
+        }
+    }
+    std::string windows(1, drive);
+    windows += ':';
+    std::string_view rest = std::string_view(path).substr(best);
+    if (rest.empty())
+        rest = "/";
+    for (char c : rest)
+        windows += c == '/' ? '\\' : c;
+    return cp1252::fromUtf8(windows);
+}
+
+std::string DriveMap::toWindowsFromUser(std::string_view hostPath) const {
+    std::error_code error;
+    const stdfs::path absolute = stdfs::absolute(stdfs::path(hostPath), error);
+    return toWindows(error ? std::string(hostPath) : absolute.string());
+}
+
+} // namespace vt

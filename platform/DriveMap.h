@@ -1,0 +1,55 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vt {
+
+// Translates between the Windows paths the program works with and the host's
+// paths. Z: is the host root; other drive letters come from the links in
+// $WINEPREFIX/dosdevices (default ~/.wine), as Wine sets them up.
+//
+// Windows paths are Windows-1252; host paths are UTF-8. A host character that
+// Windows-1252 lacks becomes '?', so only such paths fail to round-trip.
+class DriveMap {
+public:
+    // Drive letter (upper case) -> host folder, without a trailing slash
+    // ("" for the host root).
+    using Roots = std::map<char, std::string>;
+
+    explicit DriveMap(Roots roots);
+    static DriveMap fromPrefix(const std::string& winePrefix);
+    static DriveMap fromEnvironment();
+
+    // The map the whole program uses; read from the environment on first use.
+    static const DriveMap& current();
+    static void setCurrent(DriveMap map);
+
+    // nullopt for a path that cannot name a host file (an unknown drive, a
+    // network path). A relative path stays relative to the current folder.
+    // When the exact host path does not exist, each component is looked up
+    // ignoring letter case, as Windows would find it.
+    std::optional<std::string> toHost(std::string_view windowsPath) const;
+
+    // An absolute, normalised host path in Windows form: the drive with the
+    // longest matching root, backslashes between the components.
+    std::string toWindows(std::string_view hostPath) const;
+
+    // A host path as the user gave it, relative to the current folder or not.
+    std::string toWindowsFromUser(std::string_view hostPath) const;
+
+    const Roots& roots() const { return m_roots; }
+
+private:
+    std::optional<std::string> lexicalHost(std::string_view windowsPath) const;
+
+    Roots m_roots;
+};
+
+// Finds an existing host path ignoring the letter case of its components;
+// returns the path unchanged when there is nothing better.
+std::string resolveCaseInsensitive(const std::string& hostPath);
+
+} // namespace vt

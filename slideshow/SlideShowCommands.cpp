@@ -1,0 +1,39 @@
+#include "slideshow/SlideShowCommands.h"
+
+#include "common/PathText.h"
+#include "common/Prompter.h"
+#include "common/Texts.h"
+#include "platform/FileSystem.h"
+#include "slideshow/SlideShowTexts.h"
+
+namespace vt {
+
+void openSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
+                   const VersionLineSink& versionLine) {
+    ReadSlideShow(model, path, prompter, versionLine);
+    model.SlideCount = countSlides(model);
+}
+
+bool mayCreate(std::string_view chosen, std::string_view sourcePath,
+               const std::vector<std::string>& appendLines, Prompter& prompter) {
+    if (equalsIgnoringCase(chosen, sourcePath)) {
+        prompter.inform(std::string(texts::ReplaceSource));
+        return false;
+    }
+    if (!appendLines.empty() && appendLines.front() != AppendPlaceholder) {
+        for (const std::string& line : appendLines) {
+            if (equalsIgnoringCase(chosen, line)) {
+                prompter.inform(std::string(texts::ReplaceAppended));
+                return false;
+            }
+        }
+    }
+    if (files::entryExists(chosen)) { // a hidden file is asked about too
+        return prompter.askYesNo(std::string(texts::AlreadyExists) + std::string(BlankLine) +
+                                 std::string(chosen) + std::string(BlankLine) +
+                                 std::string(texts::ReplaceQuestion));
+    }
+    return true;
+}
+
+} // namespace vt

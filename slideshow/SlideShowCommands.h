@@ -1,0 +1,24 @@
+#pragma once
+
+#include "slideshow/SlideShowReader.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vt {
+
+class Prompter;
+
+// What the Open command does with the model: read the show, then count its
+// slides.
+void openSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
+                   const VersionLineSink& versionLine = {});
+
+// The Create command's checks before writing: never over the opened show or
+// a show listed to append, and only with leave to replace another file.
+// appendLines are the append list's lines, placeholder included.
+bool mayCreate(std::string_view chosen, std::string_view sourcePath,
+               const std::vector<std::string>& appendLines, Prompter& prompter);
+
+} // namespace vt
