@@ -1,0 +1,86 @@
+#pragma once
+
+#include "common/BusyPointer.h"
+#include "common/FileDialogs.h"
+#include "companions/HelpFacility.h"
+#include "platform/ProgramStarter.h"
+#include "platform/ShellOpen.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Stand-ins for the platform seams, recording what the program asked of them.
+namespace vt::test {
+
+class FakeBusyPointer : public BusyPointer {
+public:
+    bool isDefault() const override { return !hourglass; }
+    void setHourglass() override { hourglass = true; }
+    void setDefault() override { hourglass = false; }
+    void processPending() override { ++pendingRuns; }
+
+    bool hourglass = false;
+    int pendingRuns = 0;
+};
+
+// Answers each dialog from a script; an empty script cancels.
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    std::optional<std::string> choose(const FileDialogRequest& request) override {
+        requests.push_back(request);
+        if (results.empty())
+            return std::nullopt;
+        auto result = results.front();
+        results.pop_front();
+        return result;
+    }
+
+    std::deque<std::optional<std::string>> results;
+    std::vector<FileDialogRequest> requests;
+};
+
+class FakeProgramStarter : public ProgramStarter {
+public:
+    struct Start {
+        std::string commandLine, workingFolder;
+    };
+    std::string start(std::string_view commandLine, std::string_view workingFolder) override {
+        starts.push_back({std::string(commandLine), std::string(workingFolder)});
+        return failure;
+    }
+
+    std::vector<Start> starts;
+    std::string failure; // what the next starts fail with; empty: they succeed
+};
+
+class FakeShellOpener : public ShellOpener {
+public:
+    struct Call {
+        std::string file, parameters, folder;
+    };
+    ShellResult open(std::string_view file, std::string_view parameters,
+                     std::string_view folder) override {
+        calls.push_back({std::string(file), std::string(parameters), std::string(folder)});
+        return result;
+    }
+
+    std::vector<Call> calls;
+    ShellResult result{42, {}};
+};
+
+// Records help requests as "contents", "topic 450", "search", "close".
+class RecordingHelp : public HelpFacility {
+public:
+    void showContents() override { requests.emplace_back("contents"); }
+    void showTopic(int contextId) override {
+        requests.push_back("topic " + std::to_string(contextId));
+    }
+    void showSearch() override { requests.emplace_back("search"); }
+    void close() override { requests.emplace_back("close"); }
+
+    std::vector<std::string> requests;
+};
+
+} // namespace vt::test
