@@ -82,7 +82,7 @@ const DriveMap& DriveMap::current() {
 
 void DriveMap::setCurrent(DriveMap map) { currentMap() = std::make_unique<DriveMap>(std::move(map)); }
 
-std::optional<std::string> DriveMap::lexicalHost(std::string_view windowsPath) const {
+std::optional<std::string> DriveMap::toHostAsWritten(std::string_view windowsPath) const {
     std::string host;
     std::string_view rest = windowsPath;
     if (rest.size() >= 2 && rest[1] == ':') {
@@ -105,7 +105,7 @@ std::optional<std::string> DriveMap::lexicalHost(std::string_view windowsPath) c
 }
 
 std::optional<std::string> DriveMap::toHost(std::string_view windowsPath) const {
-    auto host = lexicalHost(windowsPath);
+    auto host = toHostAsWritten(windowsPath);
     if (!host || host->empty() || hostExists(*host))
         return host;
     return resolveCaseInsensitive(*host);

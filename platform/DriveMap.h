@@ -32,6 +32,8 @@ public:
     // When the exact host path does not exist, each component is looked up
     // ignoring letter case, as Windows would find it.
     std::optional<std::string> toHost(std::string_view windowsPath) const;
+    // The same without looking at the disk: letter case as written.
+    std::optional<std::string> toHostAsWritten(std::string_view windowsPath) const;
 
     // An absolute, normalised host path in Windows form: the drive with the
     // longest matching root, backslashes between the components.
@@ -43,8 +45,6 @@ public:
     const Roots& roots() const { return m_roots; }
 
 private:
-    std::optional<std::string> lexicalHost(std::string_view windowsPath) const;
-
     Roots m_roots;
 };
 

@@ -21,11 +21,18 @@ bool isHidden(const std::string& hostPath) {
 }
 
 bool hasMode(std::string_view windowsPath, mode_t kind) {
-    const auto host = DriveMap::current().toHost(windowsPath);
-    if (!host || host->empty() || isHidden(*host))
+    // Most paths name the file exactly as it is written: one stat call.
+    // Only a miss pays for the lookup that ignores letter case.
+    auto host = DriveMap::current().toHostAsWritten(windowsPath);
+    if (!host || host->empty())
         return false;
     struct stat info {};
-    return ::stat(host->c_str(), &info) == 0 && (info.st_mode & S_IFMT) == kind;
+    if (::stat(host->c_str(), &info) != 0) {
+        *host = resolveCaseInsensitive(*host);
+        if (::stat(host->c_str(), &info) != 0)
+            return false;
+    }
+    return (info.st_mode & S_IFMT) == kind && !isHidden(*host);
 }
 
 // Opens a Windows path on the host; -1 with errno set on failure.
@@ -52,8 +59,8 @@ bool entryExists(std::string_view windowsPath) {
     return host && !host->empty() && ::lstat(host->c_str(), &info) == 0;
 }
 
-std::string readWholeFile(std::string_view windowsPath, std::string& bytes) {
-    bytes.clear();
+std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes) {
+    bytes = FileBytes();
     const int fd = openHost(windowsPath, O_RDONLY | O_NONBLOCK);
     if (fd < 0)
         return lastErrorText();
@@ -65,25 +72,22 @@ std::string readWholeFile(std::string_view windowsPath, std::string& bytes) {
         ::close(fd);
         return errorText(error);
     }
-    bytes.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t done = 0;
-    for (;;) {
-        if (done == bytes.size())
-            bytes.resize(done + 65536); // the file grew while we read it
-        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+    // A file that grows while we read it is read as far as it was when we began.
+    const auto size = static_cast<std::size_t>(info.st_size);
+    bytes.m_data = std::make_unique_for_overwrite<char[]>(size);
+    while (bytes.m_size < size) {
+        const ssize_t got = ::read(fd, bytes.m_data.get() + bytes.m_size, size - bytes.m_size);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
             const int error = errno;
             ::close(fd);
-            bytes.resize(done);
             return errorText(error);
         }
         if (got == 0)
             break;
-        done += static_cast<std::size_t>(got);
+        bytes.m_size += static_cast<std::size_t>(got);
     }
-    bytes.resize(done);
     ::close(fd);
     return {};
 }

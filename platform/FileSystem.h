@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,20 @@ bool folderExists(std::string_view windowsPath);
 // without asking.
 bool entryExists(std::string_view windowsPath);
 
+// The bytes of a whole file, read in one go.
+class FileBytes {
+public:
+    std::string_view view() const { return {m_data.get(), m_size}; }
+
+private:
+    friend std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes);
+    std::unique_ptr<char[]> m_data;
+    std::size_t m_size = 0;
+};
+
 // Reads the whole file into bytes. Returns the failure's description, or the
 // empty text on success.
-std::string readWholeFile(std::string_view windowsPath, std::string& bytes);
+std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes);
 
 // Deletes a file; returns the failure's description or the empty text.
 std::string deleteFile(std::string_view windowsPath);
