@@ -4,6 +4,7 @@
 
 namespace vt::texts {
 
+inline constexpr std::string_view AppendTitle = "Select Slide Show File";
 inline constexpr std::string_view AppendLimitStart = "You can only append ";
 inline constexpr std::string_view AppendLimitEnd = " files at a time.";
 inline constexpr std::string_view AppendLimitHint =

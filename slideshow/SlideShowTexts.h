@@ -44,6 +44,8 @@ inline constexpr std::string_view HeaderWriteFailure =
 inline constexpr std::string_view DataWriteFailure =
     "An error occurred while saving new slide show data.";
 
+inline constexpr std::string_view OpenTitle = "Open Slide Show File";
+inline constexpr std::string_view CreateTitle = "Create Slide Show File";
 inline constexpr std::string_view NoSourceYet = "-- Select an .VTS slide show file to edit.";
 inline constexpr std::string_view NoDestinationYet =
     "-- Select path and name of new .VTS slide show file to create.";

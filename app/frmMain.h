@@ -1,0 +1,119 @@
+#pragma once
+
+#include "app/AppendList.h"
+#include "app/Settings.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+
+class QLabel;
+
+namespace Ui {
+class frmMain;
+}
+
+namespace vt {
+
+class BusyPointer;
+class FileDialogs;
+class HelpFacility;
+class ProgramStarter;
+class Prompter;
+class ShellOpener;
+class SlideShowModel;
+
+// What the main window works through; the program passes the real ones, the
+// tests stand-ins.
+struct MainWindowSeams {
+    Prompter& prompter;
+    FileDialogs& dialogs;
+    BusyPointer& busy;
+    ProgramStarter& starter;
+    ShellOpener& shell;
+    HelpFacility& help;
+};
+
+// The program's one non-modal window: three tabs of commands, the close and
+// help buttons and the menus. It loads when it is built and unloads (saving
+// the options) when it closes.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMain(const MainWindowSeams& seams, std::string appFolder, UtilityOptions options,
+            ProgramPaths paths, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // What the dialogs and commands of the window work on.
+    SlideShowModel& model() { return *m_model; }
+    UtilityOptions& options() { return m_options; }
+    ProgramPaths& programPaths() { return m_paths; }
+    const std::string& appFolder() const { return m_appFolder; }
+    const MainWindowSeams& seams() const { return m_seams; }
+    Ui::frmMain& controls() { return *ui; }
+
+    // Slide Show File Management
+    void CmdOpenSS_Click();
+    void CmdAppendSS_Click();
+    void ComboAppend_Click();
+    void CmdEditSSPaths_Click();
+    void CmdFilenames_Click();
+    void CmdCreateSS_Click();
+    // Program Configuration
+    void CmdDefaults_Click();
+    void CmdEditINI_Click();
+    // Shortcuts
+    void CmdCreate1_Click();
+    void CmdCreate2_Click();
+    void CmdCreate3_Click();
+    void CmdCreate4_Click();
+    void CmdCreate5_Click();
+    void CmdCreate6_Click();
+    // Outside the tabs and the menus
+    void CmdHelp_Click();
+    void CmdOK_Click();
+    void mnuExit_Click();
+    void mnuOpenVantora_Click();
+    void mnuOpenSSEditor_Click();
+    void mnuOpenThumbBrowser_Click();
+    void mnuOpenThumbnailer_Click();
+    void mnuOpenLauncher_Click();
+    void mnuAbout_Click();
+    void mnuAboutVTViewer_Click();
+    void mnuWebVantora_Click();
+    void mnuWebUpgrade_Click();
+    void mnuWebTessel_Click();
+    void mnuReadmeHtm_Click();
+    void mnuReadmeTxt_Click();
+    void mnuHelpSearch_Click();
+    void mnuHelpContents_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void layOut();
+    void connectHandlers();
+    void connectMenus();
+    void nameForScreenReaders();
+    void Form_Load();
+    void Form_Unload();
+    void ShowProgramPaths();
+    void restorePosition();
+    void resetAppendList();
+    void showSlideCount();
+    void showPath(QLabel* label, const std::string& path);
+    std::string sourcePath() const;
+
+    std::unique_ptr<Ui::frmMain> ui;
+    MainWindowSeams m_seams;
+    std::string m_appFolder;
+    UtilityOptions m_options;
+    ProgramPaths m_paths;
+    std::unique_ptr<SlideShowModel> m_model;
+    AppendList m_appendList;
+    bool m_unloaded = false;
+};
+
+} // namespace vt

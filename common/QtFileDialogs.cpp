@@ -1,0 +1,59 @@
+#include "common/QtFileDialogs.h"
+
+#include "common/QtText.h"
+#include "companions/HelpFacility.h"
+#include "platform/DriveMap.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace vt {
+namespace {
+
+constexpr auto Filter = "Vantora Slide Show  (*.vts)";
+constexpr auto DefaultSuffix = "vts";
+constexpr auto FirstName = "*.vts";
+
+} // namespace
+
+void QtFileDialogs::prepare(QFileDialog& dialog, const FileDialogRequest& request) const {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowTitle(toQString(request.title));
+    dialog.setNameFilter(QString::fromLatin1(Filter));
+    dialog.setDefaultSuffix(QString::fromLatin1(DefaultSuffix));
+    const bool save = request.kind == FileDialogRequest::Kind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    const bool mustExist = (request.flags & FileMustExist) != 0;
+    dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, (request.flags & OverwritePrompt) == 0);
+
+    const auto host = m_last.empty() ? std::nullopt : DriveMap::current().toHost(m_last);
+    if (host) {
+        const QFileInfo last(QString::fromStdString(*host));
+        dialog.setDirectory(last.absolutePath());
+        dialog.selectFile(last.fileName());
+    } else {
+        dialog.selectFile(QString::fromLatin1(FirstName));
+    }
+
+    // Qt's own dialog keeps its buttons in a box named buttonBox.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
+        buttons->addButton(QDialogButtonBox::Help);
+        HelpFacility& help = m_help;
+        const int topic = request.helpContext;
+        QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
+                         [&help, topic] { help.showTopic(topic); });
+    }
+}
+
+std::optional<std::string> QtFileDialogs::choose(const FileDialogRequest& request) {
+    QFileDialog dialog(m_parent);
+    prepare(dialog, request);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    m_last = DriveMap::current().toWindows(dialog.selectedFiles().constFirst().toStdString());
+    return m_last;
+}
+
+} // namespace vt

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "FakeSeams.h"
+#include "TestSupport.h"
+
+#include "app/Settings.h"
+#include "app/frmMain.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace vt::test {
+
+// A main window on stand-in seams, and shows to open in a temporary folder.
+class MainWindowTest : public ::testing::Test {
+protected:
+    frmMain& build() {
+        window = std::make_unique<frmMain>(
+            MainWindowSeams{prompter, dialogs, busy, starter, shell, help}, "Z:\\opt\\Vantora\\",
+            options, ProgramPaths{});
+        return *window;
+    }
+
+    template <class T = QWidget> T* control(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    std::string text(const char* name) const;
+    std::string tip(const char* name) const;
+    bool enabled(const char* name) const { return control(name)->isEnabled(); }
+    void click(const char* name) {
+        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
+    }
+    std::vector<std::string> appendRows() const;
+
+    // Writes a show of `slides` slides and answers the next file dialog with it.
+    std::string show(const std::string& name, int slides, const std::string& version = "Version 3.0");
+    void pick(const std::string& windowsPath) { dialogs.results.push_back(windowsPath); }
+    void openShow(const std::string& name, int slides) {
+        pick(show(name, slides));
+        click("CmdOpenSS");
+    }
+
+    RecordingPrompter prompter;
+    ScriptedFileDialogs dialogs;
+    FakeBusyPointer busy;
+    FakeProgramStarter starter;
+    FakeShellOpener shell;
+    RecordingHelp help;
+    UtilityOptions options;
+    TempFolder temp;
+    std::unique_ptr<frmMain> window;
+};
+
+} // namespace vt::test
