@@ -4,6 +4,7 @@
 #include "companions/HelpFacility.h"
 #include "platform/DriveMap.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,6 +22,9 @@ void QtFileDialogs::prepare(QFileDialog& dialog, const FileDialogRequest& reques
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setWindowTitle(toQString(request.title));
     dialog.setNameFilter(QString::fromLatin1(Filter));
+    // Qt squeezes the filter's double blank; show it as the viewer writes it.
+    if (auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        types->setItemText(0, QString::fromLatin1(Filter));
     dialog.setDefaultSuffix(QString::fromLatin1(DefaultSuffix));
     const bool save = request.kind == FileDialogRequest::Kind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
