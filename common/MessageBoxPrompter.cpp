@@ -74,6 +74,7 @@ std::string MessageBoxPrompter::input(std::string_view prompt, std::string_view 
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     auto* edit = new QLineEdit(toQString(initial), &dialog);
+    edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 60); // room for a path
     edit->setAccessibleName(label->text());
     auto buttons = QDialogButtonBox::Ok | QDialogButtonBox::Cancel;
     if (m_help)

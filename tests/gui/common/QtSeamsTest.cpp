@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 namespace vt::test {
@@ -130,6 +132,33 @@ TEST(CursorBusyPointer, OneSettingNotAStack) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     busy.setDefault();
     EXPECT_TRUE(busy.isDefault());
+}
+
+// Not a check: pictures of the dialogs for a person to look at, when
+// VT_SCREENSHOT_DIR names a folder.
+TEST(QtSeams, Screenshots) {
+    const char* folder = std::getenv("VT_SCREENSHOT_DIR");
+    if (!folder)
+        GTEST_SKIP() << "VT_SCREENSHOT_DIR not set";
+    const auto grabAs = [folder](const char* name) {
+        return [folder, name](QDialog& dialog) {
+            QTest::qWait(100);
+            dialog.grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
+            dialog.reject();
+        };
+    };
+    RecordingHelp help;
+    QtFileDialogs dialogs(help);
+    whenShown<QFileDialog>(grabAs("file-dialog.png"));
+    dialogs.choose({FileDialogRequest::Kind::Open, "Open Slide Show File", 0x201014, 470});
+    MessageBoxPrompter prompter;
+    prompter.setHelp(&help);
+    whenShown<QMessageBox>(grabAs("message-box.png"));
+    prompter.show({"The specified filename already exists:\r\n\r\nZ:\\tmp\\a.vts\r\n\r\n"
+                   "Do you want to replace this file?",
+                   Icon::Question, Buttons::YesNo});
+    whenShown<QDialog>(grabAs("input-box.png"));
+    prompter.input("Enter the new folder:", "Edit Path", "C:\\Pictures\\", 450);
 }
 
 } // namespace
