@@ -68,10 +68,7 @@ std::vector<std::string> editorArguments(std::string_view arguments) {
     const std::string document = documentArgument(arguments);
     if (document.empty())
         return {};
-    std::string host = DriveMap::current().toHost(document).value_or(cp1252::toUtf8(document));
-    if (!host.empty() && host.front() == '-')
-        host.insert(0, "./"); // not to be taken for an option
-    return {host};
+    return {documentOnHost(document).value_or(cp1252::toUtf8(document))};
 }
 
 // A native build beside the Windows program, else the Windows program
@@ -153,6 +150,15 @@ std::string ProgramSearch::find(std::string_view name) const {
             return candidate;
     }
     return {};
+}
+
+std::optional<std::string> documentOnHost(std::string_view windowsPath) {
+    auto host = DriveMap::current().toHost(windowsPath);
+    if (!host || host->empty())
+        return std::nullopt;
+    if (host->front() == '-')
+        host->insert(0, "./");
+    return host;
 }
 
 HostLookup lookUpCommand(std::string_view commandLine, std::string_view workingFolder,

@@ -41,4 +41,9 @@ struct HostLookup {
 HostLookup lookUpCommand(std::string_view commandLine, std::string_view workingFolder,
                          const ProgramSearch& search);
 
+// A document named by a Windows path, as a host program's argument: a
+// relative path that starts like an option gets "./" first. nullopt when no
+// host file can have that name.
+std::optional<std::string> documentOnHost(std::string_view windowsPath);
+
 } // namespace vt
