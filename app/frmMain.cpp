@@ -24,7 +24,9 @@
 
 // The pictures live in the vtgui library, which the linker would otherwise
 // leave out.
-static void loadPictures() { Q_INIT_RESOURCE(vtutil); }
+static void loadPictures() {
+    Q_INIT_RESOURCE(vtutil);
+}
 
 namespace vt {
 
@@ -210,15 +212,25 @@ void frmMain::Form_Unload() {
     SaveUtilityOptions(m_options);
 }
 
-void frmMain::CmdOK_Click() { mnuExit_Click(); }
+void frmMain::CmdOK_Click() {
+    mnuExit_Click();
+}
 
-void frmMain::mnuExit_Click() { close(); }
+void frmMain::mnuExit_Click() {
+    close();
+}
 
-void frmMain::CmdHelp_Click() { m_seams.help.showContents(); }
+void frmMain::CmdHelp_Click() {
+    m_seams.help.showContents();
+}
 
-void frmMain::mnuHelpContents_Click() { m_seams.help.showContents(); }
+void frmMain::mnuHelpContents_Click() {
+    m_seams.help.showContents();
+}
 
-void frmMain::mnuHelpSearch_Click() { m_seams.help.showSearch(); }
+void frmMain::mnuHelpSearch_Click() {
+    m_seams.help.showSearch();
+}
 
 // Commands of the path editor, the listing, the shortcuts, the companion
 // programs, the web pages and the About box; their windows and commands

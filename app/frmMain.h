@@ -40,7 +40,7 @@ struct MainWindowSeams {
 // the options) when it closes.
 class frmMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     frmMain(const MainWindowSeams& seams, std::string appFolder, UtilityOptions options,
             ProgramPaths paths, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -89,10 +89,10 @@ public:
     void mnuHelpSearch_Click();
     void mnuHelpContents_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void layOut();
     void connectHandlers();
     void connectMenus();

@@ -29,7 +29,9 @@ constexpr int CreateHelp = 500;
 
 } // namespace
 
-std::string frmMain::sourcePath() const { return fromQString(ui->lblSourceSS->text()); }
+std::string frmMain::sourcePath() const {
+    return fromQString(ui->lblSourceSS->text());
+}
 
 void frmMain::showSlideCount() {
     ui->lblSlides->setText(toQString(slideCountCaption(m_model->SlideCount)));
@@ -59,7 +61,8 @@ void frmMain::CmdOpenSS_Click() {
     ui->lblFilePaths->setText(toQString(texts::PathsNotEdited));
     ui->lblAppendVer->setText(toQString(texts::NoVersionYet));
     showPath(ui->lblSourceSS, *chosen);
-    for (QWidget* command : {ui->CmdEditSSPaths, ui->CmdAppendSS, ui->CmdCreateSS, ui->CmdFilenames})
+    for (QWidget* command :
+         {ui->CmdEditSSPaths, ui->CmdAppendSS, ui->CmdCreateSS, ui->CmdFilenames})
         command->setEnabled(true);
     openSlideShow(*m_model, *chosen, m_seams.prompter,
                   [this](std::string_view line) { ui->lblSourceVer->setText(toQString(line)); });
@@ -84,13 +87,16 @@ void frmMain::CmdAppendSS_Click() {
     ui->ComboAppend->setCurrentIndex(ui->ComboAppend->count() - 1);
     ui->ComboAppend->setToolTip(toQString(*chosen));
     ui->ComboAppend->setEnabled(true);
-    ReadAppendedSlideShow(*m_model, *chosen, m_seams.prompter,
-                          [this](std::string_view line) { ui->lblAppendVer->setText(toQString(line)); });
+    ReadAppendedSlideShow(*m_model, *chosen, m_seams.prompter, [this](std::string_view line) {
+        ui->lblAppendVer->setText(toQString(line));
+    });
     showSlideCount();
     busy.setDefault();
 }
 
-void frmMain::ComboAppend_Click() { ui->ComboAppend->setToolTip(ui->ComboAppend->currentText()); }
+void frmMain::ComboAppend_Click() {
+    ui->ComboAppend->setToolTip(ui->ComboAppend->currentText());
+}
 
 void frmMain::CmdCreateSS_Click() {
     BusyPointer& busy = m_seams.busy;
@@ -109,7 +115,9 @@ void frmMain::CmdCreateSS_Click() {
 }
 
 // Deleting the preferences file may run while another command works.
-void frmMain::CmdDefaults_Click() { resetPreferences(m_seams.prompter); }
+void frmMain::CmdDefaults_Click() {
+    resetPreferences(m_seams.prompter);
+}
 
 void frmMain::CmdEditINI_Click() {
     if (m_seams.busy.isDefault())

@@ -6,7 +6,9 @@
 
 namespace vt {
 
-bool CursorBusyPointer::isDefault() const { return QGuiApplication::overrideCursor() == nullptr; }
+bool CursorBusyPointer::isDefault() const {
+    return QGuiApplication::overrideCursor() == nullptr;
+}
 
 void CursorBusyPointer::setHourglass() {
     if (isDefault())
@@ -19,6 +21,8 @@ void CursorBusyPointer::setDefault() {
         QGuiApplication::restoreOverrideCursor();
 }
 
-void CursorBusyPointer::processPending() { QCoreApplication::processEvents(); }
+void CursorBusyPointer::processPending() {
+    QCoreApplication::processEvents();
+}
 
 } // namespace vt

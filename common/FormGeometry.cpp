@@ -41,8 +41,12 @@ QSize neededSize(const QWidget* widget, const QSize& now) {
     return now;
 }
 
-bool rightOf(const QRect& b, const QRect& a) { return b.left() > a.right(); }
-bool below(const QRect& b, const QRect& a) { return b.top() > a.bottom(); }
+bool rightOf(const QRect& b, const QRect& a) {
+    return b.left() > a.right();
+}
+bool below(const QRect& b, const QRect& a) {
+    return b.top() > a.bottom();
+}
 
 } // namespace
 
@@ -84,9 +88,11 @@ QSize Fitter::fit() {
     // stay equal.
     for (Item& item : m_items) {
         for (const Item& other : m_items) {
-            if (other.drawn.left() == item.drawn.left() && other.drawn.width() == item.drawn.width())
+            if (other.drawn.left() == item.drawn.left() &&
+                other.drawn.width() == item.drawn.width())
                 item.now.setWidth(std::max(item.now.width(), other.now.width()));
-            if (other.drawn.top() == item.drawn.top() && other.drawn.height() == item.drawn.height())
+            if (other.drawn.top() == item.drawn.top() &&
+                other.drawn.height() == item.drawn.height())
                 item.now.setHeight(std::max(item.now.height(), other.now.height()));
         }
     }

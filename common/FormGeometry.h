@@ -27,11 +27,11 @@ void scaleToScreen(QWidget* container);
 // drawing. Record the drawing first, change what else has to change (a
 // child that grew), then fit; fit() answers the size the container needs.
 class Fitter {
-public:
+  public:
     explicit Fitter(QWidget* container);
     QSize fit();
 
-private:
+  private:
     struct Item {
         QWidget* widget;
         QRect drawn;

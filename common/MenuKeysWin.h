@@ -11,12 +11,12 @@ namespace vt {
 // the menu bar wins, as users of the viewer's home platform expect. Install
 // it on the controls; the control stays reachable with Tab.
 class MenuKeysWin : public QObject {
-public:
+  public:
     explicit MenuKeysWin(QMenuBar* menuBar);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QMenuBar* m_menuBar;
 };
 

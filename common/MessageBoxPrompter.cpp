@@ -59,7 +59,7 @@ Answer answerOf(int button) {
 Answer MessageBoxPrompter::show(const Message& message) {
     QMessageBox box(boxIcon(message.icon), toQString(ProgramTitle), toDisplayText(message.text),
                     boxButtons(message.buttons), m_parent);
-    box.setTextFormat(Qt::PlainText); // paths may hold '<' and '&'
+    box.setTextFormat(Qt::PlainText);      // paths may hold '<' and '&'
     if (message.buttons == Buttons::YesNo) // closing the box with Esc answers No
         box.setEscapeButton(QMessageBox::No);
     return answerOf(box.exec());

@@ -12,7 +12,7 @@ class HelpFacility;
 // Message boxes and input boxes on Qt's dialogs, titled with the program's
 // name and modal over the main window once there is one.
 class MessageBoxPrompter : public Prompter {
-public:
+  public:
     Answer show(const Message& message) override;
     std::string input(std::string_view prompt, std::string_view title, std::string_view initial,
                       int helpContext) override;
@@ -22,7 +22,7 @@ public:
     // Where the input box's Help button goes; no Help button without it.
     void setHelp(HelpFacility* help) { m_help = help; }
 
-private:
+  private:
     QPointer<QWidget> m_parent;
     HelpFacility* m_help = nullptr;
 };

@@ -14,7 +14,7 @@ class HelpFacility;
 // The slide show commands' file dialog on Qt's own (not the desktop's)
 // dialog, so that it can carry a Help button and behave the same everywhere.
 class QtFileDialogs : public FileDialogs {
-public:
+  public:
     explicit QtFileDialogs(HelpFacility& help) : m_help(help) {}
 
     std::optional<std::string> choose(const FileDialogRequest& request) override;
@@ -25,7 +25,7 @@ public:
     static constexpr int OverwritePrompt = 0x2;
     static constexpr int FileMustExist = 0x1000;
 
-private:
+  private:
     void prepare(QFileDialog& dialog, const FileDialogRequest& request) const;
 
     HelpFacility& m_help;

@@ -9,7 +9,7 @@ namespace vt {
 // control, tab strip included, as the forms are drawn.
 class TabControl : public QTabWidget {
     Q_OBJECT
-public:
+  public:
     using QTabWidget::QTabWidget;
 
     // Where the pages lie inside the control, as the style lays them out.

@@ -11,7 +11,9 @@ SingleInstance::SingleInstance(const QString& lockPath) : m_lock(lockPath) {
     m_lock.setStaleLockTime(0);
 }
 
-bool SingleInstance::claim() { return m_lock.isLocked() || m_lock.tryLock(0); }
+bool SingleInstance::claim() {
+    return m_lock.isLocked() || m_lock.tryLock(0);
+}
 
 QString SingleInstance::defaultLockPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

@@ -9,7 +9,7 @@ namespace vt {
 // lock names its owner's process, so a copy that crashed leaves nothing that
 // keeps the next one out.
 class SingleInstance {
-public:
+  public:
     explicit SingleInstance(const QString& lockPath = defaultLockPath());
 
     // True when this process now holds the lock (taking over a dead owner's).
@@ -17,7 +17,7 @@ public:
 
     static QString defaultLockPath();
 
-private:
+  private:
     QLockFile m_lock;
 };
 

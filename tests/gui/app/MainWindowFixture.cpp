@@ -4,6 +4,13 @@
 
 namespace vt::test {
 
+frmMain& MainWindowTest::build() {
+    window =
+        std::make_unique<frmMain>(MainWindowSeams{prompter, dialogs, busy, starter, shell, help},
+                                  "Z:\\opt\\Vantora\\", options, ProgramPaths{});
+    return *window;
+}
+
 std::string MainWindowTest::text(const char* name) const {
     if (auto* label = qobject_cast<QLabel*>(control(name)))
         return fromQString(label->text());
@@ -25,11 +32,9 @@ std::vector<std::string> MainWindowTest::appendRows() const {
 std::string MainWindowTest::show(const std::string& name, int slides, const std::string& version) {
     ShowFile file;
     file.version = version;
-    for (int i = 0; i < slides; ++i) {
-        ShowFile::SlideLines slide;
-        slide.file = "C:\\Pics\\" + name + std::to_string(i) + ".jpg";
-        file.slides.push_back(slide);
-    }
+    file.slides.resize(static_cast<std::size_t>(slides));
+    for (std::size_t i = 0; i < file.slides.size(); ++i)
+        file.slides[i].file = "C:\\Pics\\" + name + std::to_string(i) + ".jpg";
     temp.write(name, file.bytes());
     return temp.win(name);
 }

@@ -20,19 +20,12 @@ namespace vt::test {
 
 // A main window on stand-in seams, and shows to open in a temporary folder.
 class MainWindowTest : public ::testing::Test {
-protected:
-    frmMain& build() {
-        window = std::make_unique<frmMain>(
-            MainWindowSeams{prompter, dialogs, busy, starter, shell, help}, "Z:\\opt\\Vantora\\",
-            options, ProgramPaths{});
-        return *window;
-    }
-
+  protected:
+    frmMain& build();
     template <class T = QWidget> T* control(const char* name) const {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return window->findChild<T*>(QString::fromLatin1(name));
     }
+    // A label's or button's caption.
     std::string text(const char* name) const;
     std::string tip(const char* name) const;
     bool enabled(const char* name) const { return control(name)->isEnabled(); }
@@ -41,12 +34,13 @@ protected:
     }
     std::vector<std::string> appendRows() const;
 
-    // Writes a show of `slides` slides and answers the next file dialog with it.
-    std::string show(const std::string& name, int slides, const std::string& version = "Version 3.0");
+    // Writes a show of `slides` slides; pick() answers the next file dialog.
+    std::string show(const std::string& name, int slides,
+                     const std::string& version = "Version 3.0");
     void pick(const std::string& windowsPath) { dialogs.results.push_back(windowsPath); }
-    void openShow(const std::string& name, int slides) {
-        pick(show(name, slides));
-        click("CmdOpenSS");
+    void pickAndClick(const std::string& windowsPath, const char* button) {
+        pick(windowsPath);
+        click(button);
     }
 
     RecordingPrompter prompter;
