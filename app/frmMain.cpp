@@ -8,6 +8,7 @@
 #include "common/QtText.h"
 #include "common/Texts.h"
 #include "companions/HelpFacility.h"
+#include "companions/WebCommands.h"
 #include "platform/FileSystem.h"
 #include "platform/SystemFolders.h"
 #include "slideshow/SlideShowModel.h"
@@ -48,6 +49,7 @@ frmMain::frmMain(const MainWindowSeams& seams, std::string appFolder, UtilityOpt
     ui->lblFilePaths->setText(toQString(texts::PathsNotEdited));
     ui->lblSourceVer->setText(toQString(texts::NoVersionYet));
     ui->lblAppendVer->setText(toQString(texts::NoVersionYet));
+    ui->mnuWebTessel->setText(toQString(WebCommands::mnuWebTesselCaption()));
     layOut();
     nameForScreenReaders();
     connectHandlers();

@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 
 #include "common/TabControl.h"
+
+#include <QAction>
 #include "slideshow/SlideShowModel.h"
 
 namespace vt::test {
@@ -27,6 +29,7 @@ TEST_F(MainWindowTest, OpensOnTheFirstTabWithNothingLoaded) {
     EXPECT_FALSE(enabled("ComboAppend"));
     EXPECT_TRUE(enabled("CmdOpenSS"));
     EXPECT_EQ(tip("CmdHelp"), "Press \"F1\" for help on any dialog.");
+    EXPECT_EQ(control<QAction>("mnuWebTessel")->text(), "&www.tessel.example");
     EXPECT_FALSE(busy.hourglass); // the start-up's hourglass ends with the load
 }
 
