@@ -1,9 +1,9 @@
 #include "MainWindowFixture.h"
 
 #include "common/TabControl.h"
+#include "slideshow/SlideShowModel.h"
 
 #include <QAction>
-#include "slideshow/SlideShowModel.h"
 
 namespace vt::test {
 namespace {
