@@ -12,14 +12,25 @@ namespace vt {
 // Folder rows in the order their folder first occurs, no two equal when
 // letter case is ignored; a row keeps the case of its first occurrence.
 class FolderRows {
-  public:
+public:
+    explicit FolderRows(int expected);
     // Adds the folder part of path unless an equal row is there already.
     void addFolderOf(std::string_view path);
     std::vector<std::string> take() { return std::move(m_rows); }
 
-  private:
+private:
+    // Looks a folder up without making an upper-cased copy of it first.
+    struct HashIgnoringCase {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const;
+    };
+    struct EqualIgnoringCase {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+
     std::vector<std::string> m_rows;
-    std::unordered_set<std::string> m_seen; // the rows upper-cased
+    std::unordered_set<std::string, HashIgnoringCase, EqualIgnoringCase> m_seen;
 };
 
 // The rows of the path editor's three lists, built from the model's tables.

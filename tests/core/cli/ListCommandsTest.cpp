@@ -15,7 +15,7 @@ using test::ShowFile;
 using test::TempFolder;
 
 class Vtshow : public ::testing::Test {
-  protected:
+protected:
     Vtshow() {
         ShowFile show;
         show.mainSound = "C:\\Snd\\m.mid";

@@ -15,8 +15,11 @@ TEST(FolderLists, KeepFirstOccurrenceOrderAndCase) {
                                   {"D:\\b.jpg", "C:\\Tex\\t.bmp", ""},
                                   {"c:\\pics\\c.jpg", "c:\\TEX\\u.bmp", ""},
                                   {"C:\\Pics\\Holiday\\d.jpg", "", ""},
-                                  {"e.jpg", "", ""}});
-    EXPECT_EQ(FillSlidePaths(*model), (Rows{"C:\\Pics\\", "D:\\", "C:\\Pics\\Holiday\\", ""}));
+                                  {"e.jpg", "", ""},
+                                  {"C:\\\xc9t\xe9\\f.jpg", "", ""},
+                                  {"c:\\\xe9T\xc9\\g.jpg", "", ""}});
+    EXPECT_EQ(FillSlidePaths(*model),
+              (Rows{"C:\\Pics\\", "D:\\", "C:\\Pics\\Holiday\\", "", "C:\\\xc9t\xe9\\"}));
     EXPECT_EQ(FillTexturePaths(*model), Rows{"C:\\Tex\\"});
 }
 
