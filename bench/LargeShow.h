@@ -17,7 +17,8 @@ inline std::unique_ptr<SlideShowModel> largeShow() {
         const std::string n = std::to_string(i);
         s.SlideFile = "C:\\Shows\\Folder" + n + "\\Picture" + n + ".jpg";
         s.SlideTexture = "C:\\Textures\\Set" + std::to_string(i % 50) + "\\t.bmp";
-        s.SlideSound = i % 3 == 0 ? std::to_string(i % 99 + 1) : "C:\\Sounds\\Album" + n + "\\s.wav";
+        s.SlideSound =
+            i % 3 == 0 ? std::to_string(i % 99 + 1) : "C:\\Sounds\\Album" + n + "\\s.wav";
     }
     model->SlideCount = MaxSlides;
     for (int i = 0; i < MaxPlayList; ++i)

@@ -1,8 +1,8 @@
 #include "bench/LargeShow.h"
 
+#include "common/Prompter.h"
 #include "listing/FilenameListing.h"
 #include "patheditor/FolderLists.h"
-#include "common/Prompter.h"
 #include "patheditor/PathEditor.h"
 #include "platform/DriveMap.h"
 

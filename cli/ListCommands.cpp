@@ -6,6 +6,7 @@
 #include "listing/FilenameListing.h"
 #include "patheditor/PathEditor.h"
 
+#include <functional>
 #include <ostream>
 
 namespace vt::cli {
@@ -75,38 +76,44 @@ void printRows(std::ostream& out, std::string_view name, const std::vector<std::
         out << cp1252::toUtf8(row) << '\n';
 }
 
-} // namespace
-
 // Listing and folders only read the shows: asking about a show named twice
 // is answered Yes, as the user named it twice.
-int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+using ShowsCommand = std::function<void(const ShowArgs&, const SlideShowModel&, Prompter&)>;
+
+int onShows(std::string_view command, const std::vector<std::string>& args, std::ostream& err,
+            const ShowsCommand& body) {
     ShowArgs request;
     std::string problem;
-    if (!parseShowArgs(args, true, request, problem))
-        return usage(err, "list: " + problem);
+    if (!parseShowArgs(args, command == "list", request, problem))
+        return usage(err, std::string(command) + ": " + problem);
     ConsolePrompter prompter(err, true);
     const LoadedShows shows = loadShows(request.show, request.appends, prompter);
-    const std::string bytes = filenameListingBytes(*shows.model, request.options);
-    if (request.output.empty())
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    else
-        writeListingFile(windowsPath(request.output), bytes, prompter);
+    body(request, *shows.model, prompter);
     return prompter.troubleShown() ? Trouble : Success;
 }
 
+} // namespace
+
+int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return onShows("list", args, err,
+                   [&](const ShowArgs& request, const SlideShowModel& model, Prompter& prompter) {
+                       const std::string bytes = filenameListingBytes(model, request.options);
+                       if (request.output.empty())
+                           out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+                       else
+                           writeListingFile(windowsPath(request.output), bytes, prompter);
+                   });
+}
+
 int folders(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    ShowArgs request;
-    std::string problem;
-    if (!parseShowArgs(args, false, request, problem))
-        return usage(err, "folders: " + problem);
-    ConsolePrompter prompter(err, true);
-    const LoadedShows shows = loadShows(request.show, request.appends, prompter);
-    const PathEditor editor(*shows.model);
-    printRows(out, "ListSlide", editor.ListSlide);
-    printRows(out, "ListTexture", editor.ListTexture);
-    printRows(out, "ListSound", editor.ListSound);
-    out << "[TextSound]\n" << cp1252::toUtf8(editor.TextSound) << '\n';
-    return prompter.troubleShown() ? Trouble : Success;
+    return onShows("folders", args, err,
+                   [&](const ShowArgs&, const SlideShowModel& model, Prompter&) {
+                       const PathEditor editor(model);
+                       printRows(out, "ListSlide", editor.ListSlide);
+                       printRows(out, "ListTexture", editor.ListTexture);
+                       printRows(out, "ListSound", editor.ListSound);
+                       out << "[TextSound]\n" << cp1252::toUtf8(editor.TextSound) << '\n';
+                   });
 }
 
 } // namespace vt::cli

@@ -52,34 +52,33 @@ void listSlides(const SlideShowModel& m, ListingWriter& out) {
         out.line(texts::NoSlides);
 }
 
-void listTextures(const SlideShowModel& m, ListingWriter& out) {
-    out.section(texts::TexturesHeader);
+// The entries of one slide field that are not empty, numbered by their
+// slide, so the numbers can have gaps.
+void listSlideField(const SlideShowModel& m, std::string Slide::*field, std::string_view none,
+                    ListingWriter& out) {
     bool any = false;
     for (int i = 0; i < m.SlideCount; ++i) {
-        const std::string& texture = m.slide(i).SlideTexture;
-        if (texture.empty())
+        const std::string& value = m.slide(i).*field;
+        if (value.empty())
             continue;
-        out.entry(i, {}, texture);
+        const bool track = field == &Slide::SlideSound && isNumber(value);
+        out.entry(i, track ? texts::CdAudioTrack : std::string_view{}, value);
         any = true;
     }
     if (!any)
-        out.line(texts::NoTextures);
+        out.line(none);
+}
+
+void listTextures(const SlideShowModel& m, ListingWriter& out) {
+    out.section(texts::TexturesHeader);
+    listSlideField(m, &Slide::SlideTexture, texts::NoTextures, out);
 }
 
 void listSounds(const SlideShowModel& m, ListingWriter& out) {
     out.section(texts::MainSoundHeader);
     out.line(m.MainSoundFile.empty() ? texts::NoMainSound : std::string_view(m.MainSoundFile));
     out.section(texts::SlideSoundsHeader);
-    bool any = false;
-    for (int i = 0; i < m.SlideCount; ++i) {
-        const std::string& sound = m.slide(i).SlideSound;
-        if (sound.empty())
-            continue;
-        out.entry(i, isNumber(sound) ? texts::CdAudioTrack : std::string_view{}, sound);
-        any = true;
-    }
-    if (!any)
-        out.line(texts::NoSlideSounds);
+    listSlideField(m, &Slide::SlideSound, texts::NoSlideSounds, out);
 }
 
 void listPlayList(const SlideShowModel& m, ListingWriter& out) {
