@@ -11,6 +11,8 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace vt {
 namespace {
 
@@ -60,7 +62,11 @@ frmEditPath::frmEditPath(SlideShowModel& model, Prompter& prompter, BusyPointer&
 frmEditPath::~frmEditPath() = default;
 
 void frmEditPath::Form_Load() {
-    m_ui->TextSound->setText(toQString(m_editor.TextSound));
+    // The 260 limit is for typing; a longer path from the file stays whole.
+    const QString mainSound = toQString(m_editor.TextSound);
+    m_ui->TextSound->setMaxLength(
+        std::max(m_ui->TextSound->maxLength(), static_cast<int>(mainSound.size())));
+    m_ui->TextSound->setText(mainSound);
     m_ui->TextSound->setEnabled(m_editor.TextSoundEnabled);
     m_ui->ListSlide->addItems(toQStrings(m_editor.ListSlide));
     m_ui->ListTexture->addItems(toQStrings(m_editor.ListTexture));
