@@ -1,14 +1,12 @@
-#include "bench/LargeShow.h"
+#include "BenchSupport.h"
+#include "LargeShow.h"
 
 #include "common/Prompter.h"
 #include "listing/FilenameListing.h"
 #include "patheditor/FolderLists.h"
 #include "patheditor/PathEditor.h"
-#include "platform/DriveMap.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <filesystem>
 #include <stdexcept>
 
 namespace vt {
@@ -63,12 +61,10 @@ void WriteNumberedListing(benchmark::State& state) {
     const auto model = bench::largeShow();
     UtilityOptions options;
     options.SlideNumbers = true;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path();
-    const std::string appFolder = DriveMap::current().toWindows(folder.string()) + "\\";
+    const bench::ScratchFolder folder;
     SilentPrompter prompter;
     for (auto _ : state)
-        WriteFilenameListing(*model, options, appFolder, prompter);
-    std::filesystem::remove(folder / "VTUtil.tmp");
+        WriteFilenameListing(*model, options, folder.win(), prompter);
 }
 BENCHMARK(WriteNumberedListing)->Unit(benchmark::kMillisecond);
 

@@ -1,4 +1,4 @@
-#include "bench/LargeShow.h"
+#include "LargeShow.h"
 
 #include "common/BusyPointer.h"
 #include "common/Prompter.h"

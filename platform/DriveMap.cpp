@@ -45,7 +45,14 @@ std::string matchEntry(const std::string& folder, const std::string& name) {
 
 } // namespace
 
-DriveMap::DriveMap(Roots roots) : m_roots(std::move(roots)) { m_roots['Z'] = ""; }
+DriveMap::DriveMap(Roots roots) {
+    for (auto& [letter, root] : roots) {
+        while (!root.empty() && root.back() == '/')
+            root.pop_back();
+        m_roots[upperLetter(letter)] = root;
+    }
+    m_roots['Z'] = "";
+}
 
 DriveMap DriveMap::fromPrefix(const std::string& winePrefix) {
     Roots roots;
@@ -82,7 +89,7 @@ const DriveMap& DriveMap::current() {
 
 void DriveMap::setCurrent(DriveMap map) { currentMap() = std::make_unique<DriveMap>(std::move(map)); }
 
-std::optional<std::string> DriveMap::lexicalHost(std::string_view windowsPath) const {
+std::optional<std::string> DriveMap::toHostAsWritten(std::string_view windowsPath) const {
     std::string host;
     std::string_view rest = windowsPath;
     if (rest.size() >= 2 && rest[1] == ':') {
@@ -99,13 +106,16 @@ std::optional<std::string> DriveMap::lexicalHost(std::string_view windowsPath) c
     } else if (isAbsolute(rest)) {
         return std::nullopt; // a colon anywhere else names no host file
     }
-    for (char c : rest)
-        host += c == '\\' ? '/' : c;
-    return cp1252::toUtf8(host);
+    std::string tail(rest);
+    for (char& c : tail) {
+        if (c == '\\')
+            c = '/';
+    }
+    return host + cp1252::toUtf8(tail); // the root is host text already
 }
 
 std::optional<std::string> DriveMap::toHost(std::string_view windowsPath) const {
-    auto host = lexicalHost(windowsPath);
+    auto host = toHostAsWritten(windowsPath);
     if (!host || host->empty() || hostExists(*host))
         return host;
     return resolveCaseInsensitive(*host);
@@ -138,31 +148,31 @@ std::string resolveCaseInsensitive(const std::string& hostPath) {
 }
 
 std::string DriveMap::toWindows(std::string_view hostPath) const {
-    const std::string path = stdfs::path(hostPath).lexically_normal().string();
+    // Only what lies inside a root goes under its drive: the root folder
+    // itself written without its slash ("C:" would mean something else)
+    // stays under the parent drive, so that every path maps back exactly.
     char drive = 'Z';
     std::size_t best = 0;
     for (const auto& [letter, root] : m_roots) {
-        const bool under = path.compare(0, root.size(), root) == 0 &&
-                           (path.size() == root.size() || path[root.size()] == '/');
-        if (!root.empty() && under && root.size() > best) {
+        const bool inside = hostPath.size() > root.size() && hostPath[root.size()] == '/' &&
+                            hostPath.substr(0, root.size()) == root;
+        if (!root.empty() && inside && root.size() > best) {
             best = root.size();
             drive = letter;
         }
     }
     std::string windows(1, drive);
     windows += ':';
-    std::string_view rest = std::string_view(path).substr(best);
-    if (rest.empty())
-        rest = "/";
-    for (char c : rest)
+    for (char c : hostPath.substr(best))
         windows += c == '/' ? '\\' : c;
     return cp1252::fromUtf8(windows);
 }
 
 std::string DriveMap::toWindowsFromUser(std::string_view hostPath) const {
+    // What the user typed may hold "." and ".."; the program's paths do not.
     std::error_code error;
     const stdfs::path absolute = stdfs::absolute(stdfs::path(hostPath), error);
-    return toWindows(error ? std::string(hostPath) : absolute.string());
+    return toWindows(error ? std::string(hostPath) : absolute.lexically_normal().string());
 }
 
 } // namespace vt

@@ -16,7 +16,7 @@ namespace vt {
 class DriveMap {
 public:
     // Drive letter (upper case) -> host folder, without a trailing slash
-    // ("" for the host root).
+    // ("" for the host root). Z: is always the host root.
     using Roots = std::map<char, std::string>;
 
     explicit DriveMap(Roots roots);
@@ -32,19 +32,21 @@ public:
     // When the exact host path does not exist, each component is looked up
     // ignoring letter case, as Windows would find it.
     std::optional<std::string> toHost(std::string_view windowsPath) const;
+    // The same without looking at the disk: letter case as written.
+    std::optional<std::string> toHostAsWritten(std::string_view windowsPath) const;
 
-    // An absolute, normalised host path in Windows form: the drive with the
-    // longest matching root, backslashes between the components.
+    // An absolute host path in Windows form: the drive with the longest root
+    // the path lies inside, backslashes between the components. toHost gives
+    // the same path back, byte for byte.
     std::string toWindows(std::string_view hostPath) const;
 
-    // A host path as the user gave it, relative to the current folder or not.
+    // A host path as the user gave it, relative to the current folder or not,
+    // with "." and ".." worked out.
     std::string toWindowsFromUser(std::string_view hostPath) const;
 
     const Roots& roots() const { return m_roots; }
 
 private:
-    std::optional<std::string> lexicalHost(std::string_view windowsPath) const;
-
     Roots m_roots;
 };
 

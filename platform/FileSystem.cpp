@@ -3,13 +3,17 @@
 #include "platform/DriveMap.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace vt::files {
 namespace {
+
+namespace stdfs = std::filesystem;
 
 bool isHidden(const std::string& hostPath) {
     std::string_view path = hostPath;
@@ -21,11 +25,18 @@ bool isHidden(const std::string& hostPath) {
 }
 
 bool hasMode(std::string_view windowsPath, mode_t kind) {
-    const auto host = DriveMap::current().toHost(windowsPath);
-    if (!host || host->empty() || isHidden(*host))
+    // Most paths name the file exactly as it is written: one stat call.
+    // Only a miss pays for the lookup that ignores letter case.
+    auto host = DriveMap::current().toHostAsWritten(windowsPath);
+    if (!host || host->empty())
         return false;
     struct stat info {};
-    return ::stat(host->c_str(), &info) == 0 && (info.st_mode & S_IFMT) == kind;
+    if (::stat(host->c_str(), &info) != 0) {
+        *host = resolveCaseInsensitive(*host);
+        if (::stat(host->c_str(), &info) != 0)
+            return false;
+    }
+    return (info.st_mode & S_IFMT) == kind && !isHidden(*host);
 }
 
 // Opens a Windows path on the host; -1 with errno set on failure.
@@ -36,6 +47,58 @@ int openHost(std::string_view windowsPath, int flags) {
         return -1;
     }
     return ::open(host->c_str(), flags | O_CLOEXEC, 0666);
+}
+
+std::string writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            return lastErrorText();
+        bytes.remove_prefix(static_cast<std::size_t>(put));
+    }
+    return {};
+}
+
+// The file a path finally names: replacing that one keeps the links to it.
+std::string followLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!stdfs::is_symlink(stdfs::symlink_status(path, error)))
+            return path;
+        const stdfs::path target = stdfs::read_symlink(path, error);
+        if (error)
+            return path;
+        path = target.is_absolute() ? target.string()
+                                    : (stdfs::path(path).parent_path() / target).string();
+    }
+    return path;
+}
+
+std::string temporaryBeside(const std::string& path) {
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return folder + "." + name + ".XXXXXX"; // hidden, so no listing shows it
+}
+
+// Without any write permission a file is read-only, for the superuser too,
+// as Windows' read-only attribute is.
+bool isReadOnly(const std::string& hostPath, const struct stat& info) {
+    return (info.st_mode & 0222) == 0 || ::access(hostPath.c_str(), W_OK) != 0;
+}
+
+// A new file gets what the umask allows, a replaced one what it had.
+std::string giveMode(int fd, const struct stat* old) {
+    if (!old) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return ::fchmod(fd, 0666 & ~mask) == 0 ? std::string() : lastErrorText();
+    }
+    // Only the superuser may give a file away; otherwise the owner is ours.
+    [[maybe_unused]] const int given = ::fchown(fd, old->st_uid, old->st_gid);
+    return ::fchmod(fd, old->st_mode & 07777) == 0 ? std::string() : lastErrorText();
 }
 
 } // namespace
@@ -52,9 +115,24 @@ bool entryExists(std::string_view windowsPath) {
     return host && !host->empty() && ::lstat(host->c_str(), &info) == 0;
 }
 
-std::string readWholeFile(std::string_view windowsPath, std::string& bytes) {
-    bytes.clear();
-    const int fd = openHost(windowsPath, O_RDONLY | O_NONBLOCK);
+std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes) {
+    bytes = FileBytes();
+    const auto host = DriveMap::current().toHost(windowsPath);
+    if (!host || host->empty())
+        return errorText(ENOENT);
+    return readHostFile(*host, bytes);
+}
+
+std::string readHostFile(const std::string& hostPath, std::string& bytes) {
+    FileBytes whole;
+    std::string failure = readHostFile(hostPath, whole);
+    bytes.assign(whole.view());
+    return failure;
+}
+
+std::string readHostFile(const std::string& hostPath, FileBytes& bytes) {
+    bytes = FileBytes();
+    const int fd = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return lastErrorText();
     struct stat info {};
@@ -65,25 +143,22 @@ std::string readWholeFile(std::string_view windowsPath, std::string& bytes) {
         ::close(fd);
         return errorText(error);
     }
-    bytes.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t done = 0;
-    for (;;) {
-        if (done == bytes.size())
-            bytes.resize(done + 65536); // the file grew while we read it
-        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+    // A file that grows while we read it is read as far as it was when we began.
+    const auto size = static_cast<std::size_t>(info.st_size);
+    bytes.m_data = std::make_unique_for_overwrite<char[]>(size);
+    while (bytes.m_size < size) {
+        const ssize_t got = ::read(fd, bytes.m_data.get() + bytes.m_size, size - bytes.m_size);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
             const int error = errno;
             ::close(fd);
-            bytes.resize(done);
             return errorText(error);
         }
         if (got == 0)
             break;
-        done += static_cast<std::size_t>(got);
+        bytes.m_size += static_cast<std::size_t>(got);
     }
-    bytes.resize(done);
     ::close(fd);
     return {};
 }
@@ -93,9 +168,39 @@ std::string deleteFile(std::string_view windowsPath) {
     if (!host || host->empty())
         return errorText(ENOENT);
     struct stat info {};
-    if (::lstat(host->c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-        return errorText(EISDIR);
+    if (::lstat(host->c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode))
+            return errorText(EISDIR);
+        if (S_ISREG(info.st_mode) && isReadOnly(*host, info))
+            return errorText(EACCES); // Windows will not delete a read-only file either
+    }
     return ::unlink(host->c_str()) == 0 ? std::string() : lastErrorText();
+}
+
+std::string replaceHostFile(const std::string& hostPath, std::string_view bytes) {
+    const std::string target = followLinks(hostPath);
+    struct stat old {};
+    const bool existed = ::stat(target.c_str(), &old) == 0;
+    if (existed && !S_ISREG(old.st_mode))
+        return errorText(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
+    if (existed && isReadOnly(target, old))
+        return errorText(EACCES);
+    std::string temporary = temporaryBeside(target);
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return lastErrorText();
+    std::string failure = writeAll(fd, bytes);
+    if (failure.empty())
+        failure = giveMode(fd, existed ? &old : nullptr);
+    if (failure.empty() && ::fsync(fd) != 0)
+        failure = lastErrorText();
+    if (::close(fd) != 0 && failure.empty())
+        failure = lastErrorText();
+    if (failure.empty() && ::rename(temporary.c_str(), target.c_str()) != 0)
+        failure = lastErrorText();
+    if (!failure.empty())
+        ::unlink(temporary.c_str());
+    return failure;
 }
 
 OutputFile::~OutputFile() { close(); }
@@ -106,17 +211,7 @@ std::string OutputFile::open(std::string_view windowsPath) {
     return m_fd < 0 ? lastErrorText() : std::string();
 }
 
-std::string OutputFile::write(std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(m_fd, bytes.data(), bytes.size());
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            return lastErrorText();
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return {};
-}
+std::string OutputFile::write(std::string_view bytes) { return writeAll(m_fd, bytes); }
 
 std::string OutputFile::close() {
     if (m_fd < 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,29 @@ bool folderExists(std::string_view windowsPath);
 // without asking.
 bool entryExists(std::string_view windowsPath);
 
+// The bytes of a whole file, read in one go.
+class FileBytes {
+public:
+    std::string_view view() const { return {m_data.get(), m_size}; }
+
+private:
+    friend std::string readHostFile(const std::string& hostPath, FileBytes& bytes);
+    std::unique_ptr<char[]> m_data;
+    std::size_t m_size = 0;
+};
+
 // Reads the whole file into bytes. Returns the failure's description, or the
 // empty text on success.
-std::string readWholeFile(std::string_view windowsPath, std::string& bytes);
+std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes);
+std::string readHostFile(const std::string& hostPath, FileBytes& bytes);
+std::string readHostFile(const std::string& hostPath, std::string& bytes);
+
+// Replaces a host file's contents as a whole: a temporary beside it is
+// written and renamed over it, so readers see the old file or the new one,
+// never a half-written one. A symbolic link keeps pointing at the file, and
+// the file keeps its permissions. A missing file is created, a missing folder
+// is not. Returns the failure's description or the empty text.
+std::string replaceHostFile(const std::string& hostPath, std::string_view bytes);
 
 // Deletes a file; returns the failure's description or the empty text.
 std::string deleteFile(std::string_view windowsPath);

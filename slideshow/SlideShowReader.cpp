@@ -70,7 +70,7 @@ private:
             m_prompter.fail(failureText(texts::UnableToOpen, error));
             return false;
         }
-        m_fields = FieldReader(m_bytes);
+        m_fields = FieldReader(m_bytes.view());
         try {
             if (m_fields.text() != texts::FileIdentifier) {
                 m_prompter.warn(std::string(texts::NotAShow) + std::string(BlankLine) +
@@ -259,7 +259,7 @@ private:
     const VersionLineSink& m_versionLine;
     bool m_appending;
     std::string m_folder;
-    std::string m_bytes;
+    files::FileBytes m_bytes;
     FieldReader m_fields;
 };
 

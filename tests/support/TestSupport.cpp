@@ -84,6 +84,39 @@ std::string TempFolder::read(std::string_view name) const {
 
 bool TempFolder::exists(std::string_view name) const { return std::filesystem::exists(host(name)); }
 
+ScopedEnvironment::ScopedEnvironment(std::string name, const char* value)
+    : m_name(std::move(name)) {
+    if (const char* old = std::getenv(m_name.c_str()))
+        m_old = old;
+    if (value)
+        ::setenv(m_name.c_str(), value, 1);
+    else
+        ::unsetenv(m_name.c_str());
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    if (m_old)
+        ::setenv(m_name.c_str(), m_old->c_str(), 1);
+    else
+        ::unsetenv(m_name.c_str());
+}
+
+ScopedDriveMap::ScopedDriveMap(DriveMap map) : m_old(DriveMap::current()) {
+    DriveMap::setCurrent(std::move(map));
+}
+
+ScopedDriveMap::~ScopedDriveMap() { DriveMap::setCurrent(m_old); }
+
+ScopedCurrentFolder::ScopedCurrentFolder(const std::string& hostFolder)
+    : m_old(std::filesystem::current_path().string()) {
+    std::filesystem::current_path(hostFolder);
+}
+
+ScopedCurrentFolder::~ScopedCurrentFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(m_old, ignored);
+}
+
 std::string crlfLines(const std::vector<std::string>& lines) {
     std::string out;
     for (const std::string& line : lines)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "common/Prompter.h"
+#include "platform/DriveMap.h"
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +49,44 @@ public:
 
 private:
     std::string m_root; // ends in '/'
+};
+
+// Sets (or, with nullptr, unsets) an environment variable for one test and
+// puts the old value back afterwards.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(std::string name, const char* value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    std::string m_name;
+    std::optional<std::string> m_old;
+};
+
+// Makes map the program's drive map for one test.
+class ScopedDriveMap {
+public:
+    explicit ScopedDriveMap(DriveMap map);
+    ~ScopedDriveMap();
+    ScopedDriveMap(const ScopedDriveMap&) = delete;
+    ScopedDriveMap& operator=(const ScopedDriveMap&) = delete;
+
+private:
+    DriveMap m_old;
+};
+
+// Makes folder the current folder for one test.
+class ScopedCurrentFolder {
+public:
+    explicit ScopedCurrentFolder(const std::string& hostFolder);
+    ~ScopedCurrentFolder();
+    ScopedCurrentFolder(const ScopedCurrentFolder&) = delete;
+    ScopedCurrentFolder& operator=(const ScopedCurrentFolder&) = delete;
+
+private:
+    std::string m_old;
 };
 
 // CR LF after every line.

@@ -14,9 +14,9 @@ using test::crlfLines;
 using test::ShowFile;
 using test::TempFolder;
 
-class Vtshow : public ::testing::Test {
+class VtshowPaths : public ::testing::Test {
 protected:
-    Vtshow() {
+    VtshowPaths() {
         ShowFile show;
         show.mainSound = "C:\\Snd\\m.mid";
         show.slides = {{"C:\\Pics\\a.jpg", "", "4", "C:\\Tex\\t.bmp", ""},
@@ -37,7 +37,7 @@ protected:
     std::ostringstream out, err;
 };
 
-TEST_F(Vtshow, ListWritesTheListingBytesOfTheChosenSections) {
+TEST_F(VtshowPaths, ListWritesTheListingBytesOfTheChosenSections) {
     EXPECT_EQ(run({"list", "--sections", "slides,sounds", "--numbers", "--append",
                    folder.host("other.vts"), folder.host("show.vts")}),
               0);
@@ -60,7 +60,7 @@ TEST_F(Vtshow, ListWritesTheListingBytesOfTheChosenSections) {
     EXPECT_NE(err.str().find("Unable to create temporary file"), std::string::npos);
 }
 
-TEST_F(Vtshow, FoldersPrintsThePathEditorsRows) {
+TEST_F(VtshowPaths, FoldersPrintsThePathEditorsRows) {
     EXPECT_EQ(run({"folders", "--append", folder.host("other.vts"), folder.host("show.vts")}), 0);
     EXPECT_EQ(out.str(), "[ListSlide]\nC:\\Pics\\\nc:\\pics\\Holiday\\\nD:\\\n"
                          "[ListTexture]\nC:\\Tex\\\n"
@@ -71,7 +71,7 @@ TEST_F(Vtshow, FoldersPrintsThePathEditorsRows) {
     EXPECT_EQ(run({"folders", "--numbers", folder.host("other.vts")}), 2);
 }
 
-TEST_F(Vtshow, MergeRelocatesFoldersBeforeWriting) {
+TEST_F(VtshowPaths, MergeRelocatesFoldersBeforeWriting) {
     const std::string home = folder.win();
     EXPECT_EQ(run({"merge", "--relocate", "c:\\pics\\Holiday\\=" + home + "Holiday", "--relocate",
                    "C:\\Pics\\=" + home, "-o", folder.host("new.vts"), folder.host("show.vts")}),

@@ -1,0 +1,44 @@
+#include "app/PreferencesCommands.h"
+
+#include "app/Settings.h"
+#include "app/SettingsTexts.h"
+#include "common/Prompter.h"
+#include "common/Texts.h"
+#include "platform/FileSystem.h"
+#include "platform/ProgramStarter.h"
+
+namespace vt {
+namespace {
+
+std::string resetQuestion() {
+    std::string text(texts::ResetQuestionStart);
+    text += BlankLine;
+    text += ViewerFolder();
+    text += texts::PreferencesFileName;
+    text += BlankLine;
+    text += texts::ResetQuestionFile;
+    text += BlankLine;
+    text += texts::ResetQuestionHint;
+    return text;
+}
+
+} // namespace
+
+void resetPreferences(Prompter& prompter) {
+    if (!prompter.confirmOkCancel(resetQuestion(), Icon::Information))
+        return;
+    const std::string failure = files::deleteFile(PreferencesFile());
+    if (!failure.empty())
+        prompter.warn(failureText(texts::UnableToDeletePreferences, failure));
+}
+
+void editPreferences(ProgramStarter& starter, Prompter& prompter) {
+    // Unquoted: Notepad takes the whole rest of the line as the file's name.
+    const std::string commandLine =
+        std::string(texts::NotepadCommand) + ViewerFolder() + std::string(texts::PreferencesFileName);
+    const std::string failure = starter.start(commandLine);
+    if (!failure.empty())
+        prompter.fail(failureText(texts::UnableToStartNotepad, failure));
+}
+
+} // namespace vt

@@ -1,0 +1,166 @@
+#include "shortcuts/DesktopEntry.h"
+
+#include "common/Cp1252.h"
+#include "common/PathText.h"
+#include "platform/CommandLine.h"
+#include "platform/DriveMap.h"
+#include "platform/FileSystem.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vt {
+namespace {
+
+constexpr std::string_view LinkExtension = ".lnk";
+constexpr std::string_view LauncherExtension = ".desktop";
+constexpr std::string_view DocumentOpener = "xdg-open";
+
+[[noreturn]] void fail(std::string_view what) {
+    throw std::runtime_error(std::string(what) + ": " + files::lastErrorText());
+}
+
+// Inside double quotes these four keep their meaning unless escaped.
+std::string quotedArgument(std::string_view argument) {
+    std::string quoted = "\"";
+    for (char c : argument) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+        if (c == '%')
+            quoted += '%';
+    }
+    return quoted + '"';
+}
+
+std::string_view withoutLinkExtension(std::string_view path) {
+    const std::string_view name = fileNamePart(path);
+    if (name.size() >= LinkExtension.size() &&
+        equalsIgnoringCase(name.substr(name.size() - LinkExtension.size()), LinkExtension))
+        path.remove_suffix(LinkExtension.size());
+    return path;
+}
+
+// A link named ".lnk" alone has no name of its own: it shows its target.
+std::string launcherName(std::string_view linkPath, std::string_view target) {
+    const std::string_view name = fileNamePart(withoutLinkExtension(linkPath));
+    return cp1252::toUtf8(name.empty() ? target : name);
+}
+
+// Replaces the file in one step, so that a failure leaves no half launcher.
+void writeExecutable(const std::string& hostPath, std::string_view text) {
+    std::string temporary = hostPath + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        fail(hostPath);
+    bool written = true;
+    for (std::string_view rest = text; written && !rest.empty();) {
+        const ssize_t put = ::write(fd, rest.data(), rest.size());
+        written = put > 0 || (put < 0 && errno == EINTR);
+        if (put > 0)
+            rest.remove_prefix(static_cast<std::size_t>(put));
+    }
+    written = written && ::fchmod(fd, 0755) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || ::rename(temporary.c_str(), hostPath.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        errno = error;
+        fail(hostPath);
+    }
+}
+
+} // namespace
+
+std::string desktopStringValue(std::string_view utf8) {
+    std::string value;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        if (c == '\\')
+            value += "\\\\";
+        else if (c == '\n')
+            value += "\\n";
+        else if (c == '\r')
+            value += "\\r";
+        else if (c == '\t')
+            value += "\\t";
+        else if (c == ' ' && (i == 0 || i + 1 == utf8.size()))
+            value += "\\s"; // readers drop blanks around a value
+        else if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F')
+            throw std::invalid_argument("a control character has no place in a launcher");
+        else
+            value += c;
+    }
+    return value;
+}
+
+std::string desktopExecValue(const std::vector<std::string>& argv) {
+    std::string exec;
+    for (const std::string& argument : argv) {
+        if (!exec.empty())
+            exec += ' ';
+        exec += quotedArgument(argument);
+    }
+    return desktopStringValue(exec);
+}
+
+std::string desktopEntryText(std::string_view name, const std::vector<std::string>& argv,
+                             std::string_view folder) {
+    std::string text = "[Desktop Entry]\nType=Application\nVersion=1.0\n";
+    text += "Name=" + desktopStringValue(name) + "\n";
+    text += "Exec=" + desktopExecValue(argv) + "\n";
+    if (!folder.empty())
+        text += "Path=" + desktopStringValue(folder) + "\n";
+    text += "Terminal=false\n";
+    return text;
+}
+
+std::vector<std::string> launchCommand(std::string_view target, const ProgramSearch& search) {
+    const bool program = shellTargetOf(target) == ShellTarget::Program;
+    if (program) {
+        const HostLookup lookup = lookUpCommand("\"" + std::string(target) + "\"", {}, search);
+        if (lookup.command)
+            return lookup.command->argv;
+    }
+    const auto host = documentOnHost(target);
+    if (!host)
+        throw std::runtime_error("no host file for " + cp1252::toUtf8(target));
+    if (program)
+        return {*host};
+    return {std::string(DocumentOpener), *host};
+}
+
+std::int32_t DesktopEntryShortcutHelper::GetFolderPath(std::int32_t, std::int16_t folder,
+                                                       std::string& path) {
+    std::error_code error;
+    if (folder != Desktop || m_hostDesktop.empty())
+        return 0;
+    std::filesystem::create_directories(m_hostDesktop, error);
+    if (error || !std::filesystem::is_directory(m_hostDesktop, error))
+        return 0;
+    path = DriveMap::current().toWindows(m_hostDesktop);
+    return 1;
+}
+
+// The further texts and numbers have no place in a launcher.
+std::int32_t DesktopEntryShortcutHelper::CreateShortcut(std::string& linkPath, std::string& target,
+                                                        std::string& workingFolder, std::string&,
+                                                        std::string&, std::int32_t&,
+                                                        std::int32_t&) {
+    const auto host = DriveMap::current().toHost(std::string(withoutLinkExtension(linkPath)) +
+                                                 std::string(LauncherExtension));
+    if (!host || host->empty())
+        throw std::runtime_error("no host file for " + cp1252::toUtf8(linkPath));
+    std::string folder;
+    if (!workingFolder.empty())
+        folder = DriveMap::current().toHost(workingFolder).value_or(cp1252::toUtf8(workingFolder));
+    const std::string text =
+        desktopEntryText(launcherName(linkPath, target), launchCommand(target, m_search), folder);
+    writeExecutable(*host, text);
+    return 1;
+}
+
+} // namespace vt

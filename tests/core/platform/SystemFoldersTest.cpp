@@ -1,0 +1,65 @@
+#include "platform/SystemFolders.h"
+
+#include "TestSupport.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace vt {
+namespace {
+
+using test::TempFolder;
+
+// A buffer of 260 spaces as a query leaves it: text, then a NUL.
+FolderAnswer answer(std::string text, std::uint32_t returned) {
+    std::string buffer = text + '\0';
+    buffer.resize(260, ' ');
+    return {buffer, returned};
+}
+
+TEST(SystemFolders, EachQueryReadsItsAnswerItsOwnWay) {
+    const std::string app = "Z:\\opt\\vantora\\";
+    EXPECT_EQ(windowsFolderFrom(answer("C:\\WINDOWS", 10)), "C:\\WINDOWS\\");
+    EXPECT_EQ(windowsFolderFrom(answer("C:\\WINDOWS", 6)), "C:\\WIN\\");
+    EXPECT_EQ(windowsFolderFrom(answer("C:\\", 3)), "C:\\");
+    EXPECT_EQ(windowsFolderFrom(answer("", 0)), "\\");
+
+    EXPECT_EQ(systemFolderFrom(answer("C:\\WINDOWS\\SYSTEM32", 6)), "C:\\WINDOWS\\SYSTEM32\\");
+    EXPECT_EQ(systemFolderFrom(answer("C:\\WINDOWS\\SYSTEM32", 0)), "");
+    EXPECT_EQ(systemFolderFrom({std::string(259, 'x') + "\\", 300}), std::string(259, 'x') + "\\");
+
+    EXPECT_EQ(tempFolderFrom(answer(" C:\\TEMP\\", 9), app), "C:\\TEMP\\");
+    EXPECT_EQ(tempFolderFrom(answer("C:\\TEMP", 7), app), "C:\\TEMP\\");
+    EXPECT_EQ(tempFolderFrom({std::string(260, ' '), 300}, app), "\\");
+    EXPECT_EQ(tempFolderFrom(answer("C:\\TEMP\\", 0), app), app);
+}
+
+TEST(SystemFolders, WindowsFoldersExistOnlyOnADriveCThatHasThem) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder.host("c/WINDOWS"));
+    test::ScopedDriveMap drives(DriveMap({{'C', folder.host("c")}}));
+    EXPECT_EQ(GetWindowsFolder() + "|" + GetSystemFolder(), "C:\\windows\\|");
+    std::filesystem::create_directories(folder.host("c/WINDOWS/System32"));
+    EXPECT_EQ(GetWindowsFolder() + "|" + GetSystemFolder(), "C:\\windows\\|C:\\windows\\system32\\");
+
+    char small[5] = "....";
+    EXPECT_EQ(GetWindowsDirectoryA(small, 5), 11u);
+    EXPECT_EQ(std::string(small), "....");
+
+    test::ScopedDriveMap noC(DriveMap(DriveMap::Roots{}));
+    EXPECT_EQ(GetWindowsFolder() + "|" + GetSystemFolder(), "\\|");
+}
+
+TEST(SystemFolders, TheTempFolderIsTheHostsInWindowsForm) {
+    TempFolder folder;
+    const std::string app = "Z:\\opt\\vantora\\";
+    {
+        test::ScopedEnvironment tmpdir("TMPDIR", folder.host("tmp").c_str());
+        EXPECT_EQ(GetTempFolder(app), folder.win("tmp\\"));
+    }
+    test::ScopedEnvironment tmpdir("TMPDIR", nullptr);
+    EXPECT_EQ(GetTempFolder(app), "Z:\\tmp\\");
+}
+
+} // namespace
+} // namespace vt
