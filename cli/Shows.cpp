@@ -27,6 +27,8 @@ bool relocate(SlideShowModel& model, const std::vector<std::string>& relocations
     if (relocations.empty())
         return true;
     PathEditor editor(model);
+    // Without a box to type it in, the main sound file moves like any entry.
+    std::string mainSound = model.MainSoundFile;
     for (const std::string& relocation : relocations) {
         // A folder may hold "=", a new folder may not: the last one splits.
         const auto split = relocation.rfind('=');
@@ -35,10 +37,13 @@ bool relocate(SlideShowModel& model, const std::vector<std::string>& relocations
             checkNewPath(oldPath, cp1252::fromUtf8(relocation.substr(split + 1)), prompter);
         if (check.outcome == NewPathCheck::Refused)
             return false;
-        if (check.outcome == NewPathCheck::Accepted)
-            editor.ReplaceFolder(oldPath, check.newPath);
+        if (check.outcome != NewPathCheck::Accepted)
+            continue;
+        editor.ReplaceFolder(oldPath, check.newPath);
+        replaceFolderIn(mainSound, oldPath, check.newPath);
     }
     editor.SaveWorkingCopies(model);
+    model.MainSoundFile = mainSound;
     return true;
 }
 

@@ -26,7 +26,7 @@ constexpr std::string_view Usage =
     "info     reads SHOW and prints its version line and its number of slides.\n"
     "merge    opens SOURCE, appends each APPEND in order and writes NEW, asking what\n"
     "         the window would ask; every question is answered No, or Yes with --yes.\n"
-    "         Each --relocate then moves the entries that begin with the folder OLD\n"
+    "         Each --relocate then moves every path that begins with the folder OLD\n"
     "         (as a row of the path editor shows it) to the folder NEW, before NEW\n"
     "         is written.\n"
     "list     writes the listing of every file name that SHOW and the appended\n"

@@ -13,17 +13,6 @@
 namespace vt {
 namespace {
 
-// The prefix test ignores case; the replacement itself is exact, so an entry
-// that begins with the old folder in other letters stays as it is. An empty
-// old folder begins every entry but replaces nothing.
-void replaceIn(std::string& entry, std::string_view oldPath, std::string_view newPath) {
-    if (oldPath.empty() || !startsWithIgnoringCase(entry, oldPath))
-        return;
-    const auto at = entry.find(oldPath);
-    if (at != std::string::npos)
-        entry.replace(at, oldPath.size(), newPath);
-}
-
 int replaceRow(std::vector<std::string>& rows, std::string_view oldPath, std::string_view newPath) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (equalsIgnoringCase(rows[i], oldPath)) {
@@ -44,6 +33,17 @@ std::string invalidCharsMessage() {
 }
 
 } // namespace
+
+// The prefix test ignores case; the replacement itself is exact, so an entry
+// that begins with the old folder in other letters stays as it is. An empty
+// old folder begins every entry but replaces nothing.
+void replaceFolderIn(std::string& entry, std::string_view oldPath, std::string_view newPath) {
+    if (oldPath.empty() || !startsWithIgnoringCase(entry, oldPath))
+        return;
+    const auto at = entry.find(oldPath);
+    if (at != std::string::npos)
+        entry.replace(at, oldPath.size(), newPath);
+}
 
 bool ValidatePathChars(std::string_view path) {
     constexpr std::array<std::string_view, 10> invalid = {"\"", "+", "?", ",", "*",
@@ -111,15 +111,15 @@ void PathEditor::commit(SlideShowModel& model) const {
 
 ReplacedRows PathEditor::ReplaceFolder(std::string_view oldPath, std::string_view newPath) {
     for (std::size_t i = 0; i < EditSlideFile.size(); ++i) {
-        replaceIn(EditSlideFile[i], oldPath, newPath);
+        replaceFolderIn(EditSlideFile[i], oldPath, newPath);
         if (!EditSlideTexture[i].empty())
-            replaceIn(EditSlideTexture[i], oldPath, newPath);
+            replaceFolderIn(EditSlideTexture[i], oldPath, newPath);
         // A CD-audio track number is not a path.
         if (!EditSlideSound[i].empty() && !isNumber(EditSlideSound[i]))
-            replaceIn(EditSlideSound[i], oldPath, newPath);
+            replaceFolderIn(EditSlideSound[i], oldPath, newPath);
     }
     for (std::string& entry : EditPlayList)
-        replaceIn(entry, oldPath, newPath);
+        replaceFolderIn(entry, oldPath, newPath);
     return {replaceRow(ListSlide, oldPath, newPath), replaceRow(ListTexture, oldPath, newPath),
             replaceRow(ListSound, oldPath, newPath)};
 }

@@ -19,6 +19,10 @@ inline constexpr int TextureBox = 1;   // ListTexture
 inline constexpr int SoundBox = 2;     // ListSound
 inline constexpr int MainSoundBox = 3; // TextSound
 
+// Moves one path from the old folder to the new one when it begins with the
+// old folder, ignoring case.
+void replaceFolderIn(std::string& entry, std::string_view oldPath, std::string_view newPath);
+
 // False when the text holds a character that no folder may hold here.
 bool ValidatePathChars(std::string_view path);
 

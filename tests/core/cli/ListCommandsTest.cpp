@@ -85,6 +85,13 @@ TEST_F(VtshowPaths, MergeRelocatesFoldersBeforeWriting) {
     EXPECT_EQ(model->slide(0).SlideSound, "4");
     EXPECT_EQ(model->MainSoundFile, "C:\\Snd\\m.mid");
 
+    // With no box to edit it in, the main sound file moves too.
+    EXPECT_EQ(run({"merge", "--relocate", "C:\\Snd\\=D:\\", "-o", folder.host("snd2.vts"),
+                   folder.host("show.vts")}),
+              0);
+    openSlideShow(*model, folder.win("snd2.vts"), prompter);
+    EXPECT_EQ(model->MainSoundFile, "D:\\m.mid");
+
     // A refused folder stops the merge before anything is written.
     EXPECT_EQ(run({"merge", "--relocate", "C:\\Pics\\=Pictures", "-o", folder.host("no.vts"),
                    folder.host("show.vts")}),
