@@ -14,7 +14,7 @@ namespace {
 
 // Prompts would mean a failure; there are none to answer.
 class SilentPrompter : public Prompter {
-public:
+  public:
     Answer show(const Message&) override { throw std::runtime_error("unexpected message"); }
     std::string input(std::string_view, std::string_view, std::string_view, int) override {
         return {};

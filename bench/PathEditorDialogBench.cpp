@@ -13,7 +13,7 @@ namespace vt {
 namespace {
 
 class NoPrompter : public Prompter {
-public:
+  public:
     Answer show(const Message&) override { return Answer::Ok; }
     std::string input(std::string_view, std::string_view, std::string_view, int) override {
         return {};
@@ -21,7 +21,7 @@ public:
 };
 
 class NoPointer : public BusyPointer {
-public:
+  public:
     bool isDefault() const override { return true; }
     void setHourglass() override {}
     void setDefault() override {}
@@ -29,7 +29,7 @@ public:
 };
 
 class NoHelp : public HelpFacility {
-public:
+  public:
     void showContents() override {}
     void showTopic(int) override {}
     void showSearch() override {}

@@ -13,7 +13,7 @@ namespace vt {
 namespace {
 
 class ListingWriter {
-public:
+  public:
     explicit ListingWriter(bool numbers) : m_numbers(numbers) {}
 
     void section(std::string_view header) {
@@ -39,7 +39,7 @@ public:
     }
     std::string take() { return std::move(m_out); }
 
-private:
+  private:
     bool m_numbers;
     std::string m_out;
 };

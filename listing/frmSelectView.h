@@ -25,16 +25,16 @@ class ShellOpener;
 class frmSelectView : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     frmSelectView(const SlideShowModel& model, UtilityOptions& options, std::string appFolder,
                   Prompter& prompter, BusyPointer& pointer, HelpFacility& help, ShellOpener& shell,
                   QWidget* parent = nullptr);
     ~frmSelectView() override;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void UpdateOkButton();
     void CmdDefaults_Click();

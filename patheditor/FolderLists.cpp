@@ -22,7 +22,9 @@ bool FolderRows::EqualIgnoringCase::operator()(std::string_view a, std::string_v
     return equalsIgnoringCase(a, b);
 }
 
-FolderRows::FolderRows(int expected) { m_seen.reserve(static_cast<std::size_t>(expected)); }
+FolderRows::FolderRows(int expected) {
+    m_seen.reserve(static_cast<std::size_t>(expected));
+}
 
 void FolderRows::addFolderOf(std::string_view path) {
     const std::string_view folder = folderPart(path);

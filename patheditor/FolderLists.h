@@ -12,13 +12,13 @@ namespace vt {
 // Folder rows in the order their folder first occurs, no two equal when
 // letter case is ignored; a row keeps the case of its first occurrence.
 class FolderRows {
-public:
+  public:
     explicit FolderRows(int expected);
     // Adds the folder part of path unless an equal row is there already.
     void addFolderOf(std::string_view path);
     std::vector<std::string> take() { return std::move(m_rows); }
 
-private:
+  private:
     // Looks a folder up without making an upper-cased copy of it first.
     struct HashIgnoringCase {
         using is_transparent = void;

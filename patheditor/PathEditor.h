@@ -48,7 +48,7 @@ struct ReplacedRows {
 // sound box and working copies of the model's path fields. The model changes
 // only through commit.
 class PathEditor {
-public:
+  public:
     explicit PathEditor(const SlideShowModel& model);
 
     std::vector<std::string> ListSlide;
@@ -75,7 +75,7 @@ public:
     void commit(SlideShowModel& model) const;
     void SaveWorkingCopies(SlideShowModel& model) const;
 
-private:
+  private:
     void LoadWorkingCopies(const SlideShowModel& model);
     std::optional<std::string> oldPath(int selectedRow, Prompter& prompter) const;
     const std::vector<std::string>* selectedList() const;

@@ -25,21 +25,21 @@ class Prompter;
 class frmEditPath : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     frmEditPath(SlideShowModel& model, Prompter& prompter, BusyPointer& pointer, HelpFacility& help,
                 QWidget* parent = nullptr);
     ~frmEditPath() override;
 
-signals:
+  signals:
     // OK was pressed, changes or not: the main window then shows "Yes" in
     // lblFilePaths.
     void filePathsSaved();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;
 
-private:
+  private:
     void Form_Load();
     void CmdModify_Click();
     void CmdOK_Click();

@@ -15,7 +15,7 @@ using test::ShowFile;
 using test::TempFolder;
 
 class VtshowPaths : public ::testing::Test {
-protected:
+  protected:
     VtshowPaths() {
         ShowFile show;
         show.mainSound = "C:\\Snd\\m.mid";

@@ -20,7 +20,7 @@ const std::string NeedDrive =
     "Unable to modify file path, you must specify the drive and/or folder...";
 
 class Modify : public ::testing::Test {
-protected:
+  protected:
     // Selects a row, types text into the input box and runs the command.
     bool run(int box, int row, std::string typed) {
         editor.SelectedBox = box;

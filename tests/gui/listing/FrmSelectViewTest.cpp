@@ -15,7 +15,7 @@ namespace vt {
 namespace {
 
 class SelectView : public ::testing::Test {
-protected:
+  protected:
     void open(std::string appFolder) {
         dialog = std::make_unique<frmSelectView>(*model, options, std::move(appFolder), prompter,
                                                  pointer, help, shell);

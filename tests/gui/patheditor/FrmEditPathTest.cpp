@@ -23,7 +23,7 @@ QStringList rows(const QListWidget* list) {
 }
 
 class EditPath : public ::testing::Test {
-protected:
+  protected:
     void open() {
         pointer.setHourglass(); // as the main window shows the dialog
         dialog = std::make_unique<frmEditPath>(*model, prompter, pointer, help);
@@ -88,8 +88,9 @@ TEST_F(EditPath, DoubleClickModifiesTheRowsAndOkWritesBack) {
 
     // The replaced row is no longer selected: Modify asks for one again.
     click("CmdModify");
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{
-                                    "Select the path you would like to edit and then try again..."});
+    EXPECT_EQ(
+        prompter.texts(),
+        std::vector<std::string>{"Select the path you would like to edit and then try again..."});
     EXPECT_EQ(model->slide(0).SlideFile, "C:\\Pics\\a.jpg");
 
     click("CmdOK");
