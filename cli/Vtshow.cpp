@@ -1,6 +1,6 @@
 #include "cli/Vtshow.h"
 
-#include "app/AppendList.h"
+#include "cli/Commands.h"
 #include "cli/ConsolePrompter.h"
 #include "common/Cp1252.h"
 #include "common/Numbers.h"
@@ -18,11 +18,23 @@ namespace {
 constexpr std::string_view Usage =
     "usage:\n"
     "  vtshow info SHOW\n"
-    "  vtshow merge [--yes] -o NEW SOURCE [APPEND ...]\n"
+    "  vtshow merge [--yes] [--relocate OLD=NEW]... -o NEW SOURCE [APPEND ...]\n"
+    "  vtshow list [--append SHOW]... [--sections slides,textures,sounds,playlist]\n"
+    "              [--numbers] [-o FILE] SHOW\n"
+    "  vtshow folders [--append SHOW]... SHOW\n"
     "\n"
-    "info   reads SHOW and prints its version line and its number of slides.\n"
-    "merge  opens SOURCE, appends each APPEND in order and writes NEW, asking what\n"
-    "       the window would ask; every question is answered No, or Yes with --yes.\n";
+    "info     reads SHOW and prints its version line and its number of slides.\n"
+    "merge    opens SOURCE, appends each APPEND in order and writes NEW, asking what\n"
+    "         the window would ask; every question is answered No, or Yes with --yes.\n"
+    "         Each --relocate then moves every path that begins with the folder OLD\n"
+    "         (as a row of the path editor shows it) to the folder NEW, before NEW\n"
+    "         is written.\n"
+    "list     writes the listing of every file name that SHOW and the appended\n"
+    "         shows refer to, in the chosen sections (all four by default), with\n"
+    "         numbers if asked; to FILE, or as it is to standard output.\n"
+    "folders  prints the rows of the path editor's lists and its main sound file.\n";
+
+} // namespace
 
 int usage(std::ostream& err, std::string_view problem) {
     err << "vtshow: " << problem << "\n\n" << Usage;
@@ -32,6 +44,8 @@ int usage(std::ostream& err, std::string_view problem) {
 std::string windowsPath(const std::string& hostPath) {
     return DriveMap::current().toWindowsFromUser(hostPath);
 }
+
+namespace {
 
 int info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1)
@@ -49,6 +63,7 @@ struct MergeArgs {
     bool yes = false;
     std::string target;
     std::vector<std::string> shows; // the source, then the shows to append
+    std::vector<std::string> relocations;
 };
 
 bool parseMerge(const std::vector<std::string>& args, MergeArgs& merge, std::string& problem) {
@@ -57,6 +72,8 @@ bool parseMerge(const std::vector<std::string>& args, MergeArgs& merge, std::str
             merge.yes = true;
         } else if (args[i] == "-o" && i + 1 < args.size()) {
             merge.target = args[++i];
+        } else if (args[i] == "--relocate" && i + 1 < args.size()) {
+            merge.relocations.push_back(args[++i]);
         } else if (args[i].size() > 1 && args[i][0] == '-') {
             problem = "unknown option " + args[i];
             return false;
@@ -68,6 +85,10 @@ bool parseMerge(const std::vector<std::string>& args, MergeArgs& merge, std::str
         problem = "merge needs -o NEW";
     else if (merge.shows.empty())
         problem = "merge needs a source show";
+    for (const std::string& relocation : merge.relocations) {
+        if (relocation.find('=') == std::string::npos)
+            problem = "--relocate needs OLD=NEW";
+    }
     return problem.empty();
 }
 
@@ -77,24 +98,16 @@ int merge(const std::vector<std::string>& args, std::ostream& err) {
     if (!parseMerge(args, request, problem))
         return usage(err, problem);
     ConsolePrompter prompter(err, request.yes);
-    auto model = std::make_unique<SlideShowModel>();
-    const std::string source = windowsPath(request.shows.front());
-    openSlideShow(*model, source, prompter);
-
-    AppendList appended;
-    for (std::size_t i = 1; i < request.shows.size(); ++i) {
-        const std::string chosen = windowsPath(request.shows[i]);
-        if (!appended.hasRoom(prompter) || !appended.confirm(chosen, source, prompter))
-            continue;
-        appended.add(chosen);
-        ReadAppendedSlideShow(*model, chosen, prompter);
-    }
+    const LoadedShows shows = loadShows(request.shows.front(),
+                                        {request.shows.begin() + 1, request.shows.end()}, prompter);
+    if (!relocate(*shows.model, request.relocations, prompter))
+        return Trouble;
 
     const std::string target = windowsPath(request.target);
-    if (!mayCreate(target, source, appended.lines(), prompter))
+    if (!mayCreate(target, shows.source, shows.appended.lines(), prompter))
         return Trouble;
     std::string lastSlideShow;
-    WriteSlideShow(*model, folderPart(target), fileNamePart(target), prompter, lastSlideShow);
+    WriteSlideShow(*shows.model, folderPart(target), fileNamePart(target), prompter, lastSlideShow);
     return prompter.troubleShown() ? Trouble : Success;
 }
 
@@ -108,6 +121,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return info(rest, out, err);
     if (args[0] == "merge")
         return merge(rest, err);
+    if (args[0] == "list")
+        return list(rest, out, err);
+    if (args[0] == "folders")
+        return folders(rest, out, err);
     if (args[0] == "--help" || args[0] == "-h") {
         out << Usage;
         return Success;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 
 #include <algorithm>
@@ -24,7 +25,7 @@ bool hasText(const QWidget* widget) {
         return !label->text().isEmpty();
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
         return !button->text().isEmpty();
-    return false;
+    return qobject_cast<const QLineEdit*>(widget) != nullptr;
 }
 
 // What a control needs to show its text whole. A list, and a label that
@@ -58,15 +59,15 @@ int pixelsFromTwips(int twips, const QWidget* widget) {
     return static_cast<int>(std::lround(twips * logicalDpi(widget) / TwipsPerInch));
 }
 
+QRect toScreen(const QRect& drawn, const QWidget* widget) {
+    const double scale = logicalDpi(widget) / DrawnDpi;
+    const auto scaled = [scale](int value) { return static_cast<int>(std::lround(value * scale)); };
+    return {scaled(drawn.x()), scaled(drawn.y()), scaled(drawn.width()), scaled(drawn.height())};
+}
+
 void scaleToScreen(QWidget* container) {
-    const double scale = logicalDpi(container) / DrawnDpi;
-    if (scale == 1.0)
-        return;
-    auto scaled = [scale](int value) { return static_cast<int>(std::lround(value * scale)); };
-    for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QRect r = child->geometry();
-        child->setGeometry(scaled(r.x()), scaled(r.y()), scaled(r.width()), scaled(r.height()));
-    }
+    for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->setGeometry(toScreen(child->geometry(), container));
 }
 
 Fitter::Fitter(QWidget* container) : m_container(container), m_drawnSize(container->size()) {
@@ -144,3 +145,13 @@ void Fitter::shiftRow(int drawnTop, int dy) {
 }
 
 } // namespace vt::form
+
+namespace vt {
+
+void placeAtScreenDpi(QWidget& form) {
+    form::scaleToScreen(&form);
+    form.resize(form::toScreen(form.rect(), &form).size());
+    form.setFixedSize(form::Fitter(&form).fit());
+}
+
+} // namespace vt

@@ -15,6 +15,9 @@ namespace vt::form {
 int twipsFromPixels(int pixels, const QWidget* widget);
 int pixelsFromTwips(int twips, const QWidget* widget);
 
+// A rectangle drawn at 96 dpi, at the logical dpi of the widget's screen.
+QRect toScreen(const QRect& drawn, const QWidget* widget);
+
 // Moves and sizes the direct children of container from the drawn 96 dpi
 // to the screen's logical dpi; the container's own size is its parent's
 // business.
@@ -47,3 +50,11 @@ class Fitter {
 };
 
 } // namespace vt::form
+
+namespace vt {
+
+// A dialog drawn in Designer: its controls placed at the same twips on this
+// screen, grown where their texts need it, and its size fixed.
+void placeAtScreenDpi(QWidget& form);
+
+} // namespace vt

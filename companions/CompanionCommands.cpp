@@ -1,5 +1,6 @@
 #include "companions/CompanionCommands.h"
 
+#include "app/SettingsTexts.h"
 #include "common/BusyPointer.h"
 #include "common/Prompter.h"
 #include "common/Texts.h"
@@ -46,7 +47,7 @@ void CompanionCommands::mnuOpenLauncher_Click() {
 }
 
 void CompanionCommands::mnuReadmeTxt_Click() {
-    startWhenIdle(NotepadCommand, ReadmeText, ReadmeTextFailed);
+    startWhenIdle(texts::NotepadCommand, ReadmeText, ReadmeTextFailed);
 }
 
 // Runs even while another command is busy; the message names the program

@@ -25,7 +25,7 @@ void openOrWarn(ShellOpener& shell, Prompter& prompter, std::string_view file,
 // readme files. The command lines are plain concatenations: a viewer folder
 // with blanks is not quoted.
 class CompanionCommands {
-  public:
+public:
     CompanionCommands(ProgramStarter& starter, ShellOpener& shell, BusyPointer& busy,
                       Prompter& prompter, std::string appFolder,
                       ViewerFolderSource viewerFolder = ViewerFolder);
@@ -39,7 +39,7 @@ class CompanionCommands {
     void mnuAboutVTViewer_Click();
     void mnuReadmeHtm_Click();
 
-  private:
+private:
     // Starts before + viewer folder + after, unless another command is busy.
     void startWhenIdle(std::string_view before, std::string_view after, std::string_view failure);
 

@@ -17,7 +17,6 @@ inline constexpr std::string_view ShowArgument = " /SHOW";
 inline constexpr std::string_view ThumbnailArgument = " /THUMBNAIL";
 inline constexpr std::string_view AboutArgument = " ABOUT";
 
-inline constexpr std::string_view NotepadCommand = "NOTEPAD.EXE ";
 inline constexpr std::string_view ReadmeText = "README.TXT";
 inline constexpr std::string_view ReadmePage = "README.HTM";
 

@@ -6,7 +6,7 @@ namespace vt {
 // Context numbers: 10 main window and About box, 450 path editor, 460
 // listing options, 470 / 480 / 500 the Open, Append and Create file dialogs.
 class HelpFacility {
-  public:
+public:
     virtual ~HelpFacility() = default;
     virtual void showContents() = 0;
     virtual void showTopic(int contextId) = 0;

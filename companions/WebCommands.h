@@ -11,7 +11,7 @@ class ShellOpener;
 // The World Wide Web menu: the maker's site, the product's site and the
 // upgrade check, each opened in the user's browser.
 class WebCommands {
-  public:
+public:
     WebCommands(ShellOpener& shell, BusyPointer& busy, Prompter& prompter, std::string appFolder);
 
     // The maker's host name, its first letter the access key.
@@ -21,7 +21,7 @@ class WebCommands {
     void mnuWebVantora_Click();
     void mnuWebUpgrade_Click();
 
-  private:
+private:
     void openSite(const std::string& url);
 
     ShellOpener& m_shell;

@@ -8,13 +8,13 @@ namespace vt {
 // Opens web pages and documents with the desktop's own choice of program, and
 // starts programs through a ProgramStarter.
 class DesktopShellOpener : public ShellOpener {
-  public:
+public:
     explicit DesktopShellOpener(ProgramStarter& starter) : m_starter(starter) {}
 
     ShellResult open(std::string_view file, std::string_view parameters,
                      std::string_view folder) override;
 
-  private:
+private:
     ShellResult startProgram(std::string_view file, std::string_view parameters,
                              std::string_view folder);
 

@@ -123,13 +123,6 @@ std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes) {
     return readHostFile(*host, bytes);
 }
 
-std::string readHostFile(const std::string& hostPath, std::string& bytes) {
-    FileBytes whole;
-    std::string failure = readHostFile(hostPath, whole);
-    bytes.assign(whole.view());
-    return failure;
-}
-
 std::string readHostFile(const std::string& hostPath, FileBytes& bytes) {
     bytes = FileBytes();
     const int fd = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

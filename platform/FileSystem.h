@@ -31,7 +31,6 @@ private:
 // empty text on success.
 std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes);
 std::string readHostFile(const std::string& hostPath, FileBytes& bytes);
-std::string readHostFile(const std::string& hostPath, std::string& bytes);
 
 // Replaces a host file's contents as a whole: a temporary beside it is
 // written and renamed over it, so readers see the old file or the new one,

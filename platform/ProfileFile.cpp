@@ -176,15 +176,14 @@ bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
     const auto host = DriveMap::current().toHost(fileName);
     if (!host || host->empty())
         return false;
-    std::string bytes;
+    files::FileBytes bytes;
     if (!files::readHostFile(*host, bytes).empty()) {
         struct stat info {};
         if (::stat(host->c_str(), &info) == 0)
             return false; // there but unreadable: writing would lose what it holds
-        bytes.clear();
     }
-    const std::string changed = profile::withValue(bytes, section, key, value);
-    if (changed == bytes)
+    const std::string changed = profile::withValue(bytes.view(), section, key, value);
+    if (changed == bytes.view())
         return true; // nothing to change: leave the viewer's file alone
     return files::replaceHostFile(*host, changed).empty();
 }

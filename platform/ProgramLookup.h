@@ -17,14 +17,14 @@ struct HostCommand {
 
 // The host's folders of programs, $PATH.
 class ProgramSearch {
-  public:
+public:
     explicit ProgramSearch(std::vector<std::string> folders) : m_folders(std::move(folders)) {}
     static ProgramSearch fromEnvironment();
 
     // The first executable file of that name in the folders; "" when none.
     std::string find(std::string_view name) const;
 
-  private:
+private:
     std::vector<std::string> m_folders;
 };
 

@@ -24,10 +24,10 @@ std::string settingsFile(std::string_view application) {
 
 std::string GetSetting(std::string_view application, std::string_view section,
                        std::string_view key) {
-    std::string bytes;
+    files::FileBytes bytes;
     if (!files::readHostFile(settingsFile(application), bytes).empty())
         return {};
-    return profile::findValue(bytes, section, key).value_or("");
+    return profile::findValue(bytes.view(), section, key).value_or("");
 }
 
 } // namespace vt::registry

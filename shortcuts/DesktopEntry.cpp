@@ -6,11 +6,9 @@
 #include "platform/DriveMap.h"
 #include "platform/FileSystem.h"
 
-#include <cerrno>
 #include <filesystem>
 #include <stdexcept>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace vt {
 namespace {
@@ -18,10 +16,6 @@ namespace {
 constexpr std::string_view LinkExtension = ".lnk";
 constexpr std::string_view LauncherExtension = ".desktop";
 constexpr std::string_view DocumentOpener = "xdg-open";
-
-[[noreturn]] void fail(std::string_view what) {
-    throw std::runtime_error(std::string(what) + ": " + files::lastErrorText());
-}
 
 // Inside double quotes these four keep their meaning unless escaped.
 std::string quotedArgument(std::string_view argument) {
@@ -50,27 +44,14 @@ std::string launcherName(std::string_view linkPath, std::string_view target) {
     return cp1252::toUtf8(name.empty() ? target : name);
 }
 
-// Replaces the file in one step, so that a failure leaves no half launcher.
-void writeExecutable(const std::string& hostPath, std::string_view text) {
-    std::string temporary = hostPath + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        fail(hostPath);
-    bool written = true;
-    for (std::string_view rest = text; written && !rest.empty();) {
-        const ssize_t put = ::write(fd, rest.data(), rest.size());
-        written = put > 0 || (put < 0 && errno == EINTR);
-        if (put > 0)
-            rest.remove_prefix(static_cast<std::size_t>(put));
-    }
-    written = written && ::fchmod(fd, 0755) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), hostPath.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        errno = error;
-        fail(hostPath);
-    }
+// The launcher is replaced in one step, so that a failure leaves no half
+// of one; desktops start only launchers that may be executed.
+void writeLauncher(const std::string& hostPath, std::string_view text) {
+    std::string failure = files::replaceHostFile(hostPath, text);
+    if (failure.empty() && ::chmod(hostPath.c_str(), 0755) != 0)
+        failure = files::lastErrorText();
+    if (!failure.empty())
+        throw std::runtime_error(hostPath + ": " + failure);
 }
 
 } // namespace
@@ -159,7 +140,7 @@ std::int32_t DesktopEntryShortcutHelper::CreateShortcut(std::string& linkPath, s
         folder = DriveMap::current().toHost(workingFolder).value_or(cp1252::toUtf8(workingFolder));
     const std::string text =
         desktopEntryText(launcherName(linkPath, target), launchCommand(target, m_search), folder);
-    writeExecutable(*host, text);
+    writeLauncher(*host, text);
     return 1;
 }
 

@@ -33,7 +33,7 @@ std::vector<std::string> launchCommand(std::string_view target, const ProgramSea
 // Writes launchers into the desktop folder; hostDesktop is "" when there is
 // none.
 class DesktopEntryShortcutHelper : public ShortcutHelper {
-  public:
+public:
     DesktopEntryShortcutHelper(std::string hostDesktop, ProgramSearch search)
         : m_hostDesktop(std::move(hostDesktop)), m_search(std::move(search)) {}
 
@@ -43,7 +43,7 @@ class DesktopEntryShortcutHelper : public ShortcutHelper {
                                 std::string& iconFile, std::int32_t& iconIndex,
                                 std::int32_t& showCommand) override;
 
-  private:
+private:
     std::string m_hostDesktop;
     ProgramSearch m_search;
 };

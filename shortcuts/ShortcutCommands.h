@@ -14,7 +14,7 @@ struct ProgramPaths;
 // The six buttons that put shortcuts on the desktop: four to the family's
 // programs in our own folder, two to what the viewer opened last.
 class ShortcutCommands {
-  public:
+public:
     // paths is read at each click: the last slide show changes as shows are
     // created.
     ShortcutCommands(ShortcutHelperFactory makeHelper, BusyPointer& busy, Prompter& prompter,
@@ -27,7 +27,7 @@ class ShortcutCommands {
     void CmdCreate5_Click();
     void CmdCreate6_Click();
 
-  private:
+private:
     // What goes to the component, besides the desktop folder.
     struct Shortcut {
         std::string linkName, target, workingFolder, iconFile;

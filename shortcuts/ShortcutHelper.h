@@ -10,7 +10,7 @@ namespace vt {
 // The component that finds the desktop and writes shortcuts there. Its
 // failures are thrown; the commands catch them all.
 class ShortcutHelper {
-  public:
+public:
     // The shell's number of the desktop folder.
     static constexpr std::int16_t Desktop = 0;
 

@@ -8,124 +8,81 @@
 namespace vt {
 namespace {
 
+using Texts = std::vector<std::string>;
 const std::string AppFolder = "Z:\\opt\\vtutil\\";
-const std::string NotFound = "No such file or directory";
+const std::string NotFound = "\r\n\r\nNo such file or directory...";
 
 class CompanionCommandsTest : public ::testing::Test {
-  protected:
-    CompanionCommands commands() {
-        return CompanionCommands(starter, shell, busy, prompter, AppFolder,
-                                 [this] { return viewerFolders.empty() ? viewer : next(); });
-    }
-    std::string next() {
-        std::string folder = viewerFolders.front();
-        viewerFolders.erase(viewerFolders.begin());
-        return folder;
-    }
-
+protected:
     std::string viewer = "C:\\Program Files\\Vantora\\";
-    std::vector<std::string> viewerFolders; // successive reads, before viewer
     test::FakeProgramStarter starter;
     test::FakeShellOpener shell;
     test::FakeBusyPointer busy;
     test::RecordingPrompter prompter;
+    CompanionCommands commands{starter,  shell,     busy,
+                               prompter, AppFolder, [this] { return viewer; }};
+    Texts commandLines() const {
+        Texts lines;
+        for (const auto& start : starter.starts)
+            lines.push_back(start.commandLine + "|" + start.workingFolder);
+        return lines;
+    }
 };
 
-struct ProgramCase {
-    void (CompanionCommands::*click)();
-    std::string commandLine, failure;
-};
-
-const std::vector<ProgramCase> ProgramCases = {
-    {&CompanionCommands::mnuOpenVantora_Click, "C:\\Program Files\\Vantora\\VTViewer.EXE",
-     "Unable to start Vantora."},
-    {&CompanionCommands::mnuOpenSSEditor_Click, "C:\\Program Files\\Vantora\\VTViewer.EXE /SHOW",
-     "Unable to start Vantora to open the Slide Show Editor."},
-    {&CompanionCommands::mnuOpenThumbBrowser_Click,
-     "C:\\Program Files\\Vantora\\VTViewer.EXE /THUMBNAIL",
-     "Unable to start Vantora to open the Thumbnail Browser."},
-    {&CompanionCommands::mnuOpenThumbnailer_Click, "C:\\Program Files\\Vantora\\VTThumb.EXE",
-     "Unable to start the Vantora Thumbnailer."},
-    {&CompanionCommands::mnuOpenLauncher_Click, "C:\\Program Files\\Vantora\\VTLaunch.EXE",
-     "Unable to start the Vantora Launcher."},
-    {&CompanionCommands::mnuReadmeTxt_Click, "NOTEPAD.EXE C:\\Program Files\\Vantora\\README.TXT",
-     "Unable to start Notepad to view the README.TXT file."},
-};
+using Click = void (CompanionCommands::*)();
+const std::vector<Click> GuardedCommands = {
+    &CompanionCommands::mnuOpenVantora_Click,      &CompanionCommands::mnuOpenSSEditor_Click,
+    &CompanionCommands::mnuOpenThumbBrowser_Click, &CompanionCommands::mnuOpenThumbnailer_Click,
+    &CompanionCommands::mnuOpenLauncher_Click,     &CompanionCommands::mnuReadmeTxt_Click};
 
 } // namespace
 
 TEST_F(CompanionCommandsTest, ProgramsStartFromTheViewerFolderUnquoted) {
-    auto companions = commands();
-    for (const ProgramCase& c : ProgramCases) {
-        (companions.*c.click)();
-        ASSERT_FALSE(starter.starts.empty());
-        EXPECT_EQ(starter.starts.back().commandLine, c.commandLine);
-        EXPECT_EQ(starter.starts.back().workingFolder, "");
-    }
-    EXPECT_TRUE(prompter.messages.empty());
-
-    starter.failure = NotFound;
-    for (const ProgramCase& c : ProgramCases) {
-        (companions.*c.click)();
-        ASSERT_FALSE(prompter.messages.empty());
-        EXPECT_EQ(prompter.messages.back().text, c.failure + "\r\n\r\n" + NotFound + "...");
-        EXPECT_EQ(prompter.messages.back().icon, Icon::Critical);
-    }
-    EXPECT_EQ(prompter.messages.size(), ProgramCases.size());
-}
-
-TEST_F(CompanionCommandsTest, WithoutAViewerFolderTheBareNameIsStarted) {
-    viewer.clear();
-    starter.failure = NotFound;
-    commands().mnuOpenVantora_Click();
-    EXPECT_EQ(starter.starts.at(0).commandLine, "VTViewer.EXE");
+    starter.failure = "No such file or directory";
+    for (Click click : GuardedCommands)
+        (commands.*click)();
+    EXPECT_EQ(commandLines(),
+              (Texts{viewer + "VTViewer.EXE|", viewer + "VTViewer.EXE /SHOW|",
+                     viewer + "VTViewer.EXE /THUMBNAIL|", viewer + "VTThumb.EXE|",
+                     viewer + "VTLaunch.EXE|", "NOTEPAD.EXE " + viewer + "README.TXT|"}));
     EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{"Unable to start Vantora.\r\n\r\n" + NotFound + "..."}));
-}
-
-TEST_F(CompanionCommandsTest, OnlyTheAboutAndReadmePageRunWhileBusy) {
-    busy.hourglass = true;
-    auto companions = commands();
-    for (const ProgramCase& c : ProgramCases)
-        (companions.*c.click)();
-    EXPECT_TRUE(starter.starts.empty());
-    companions.mnuAboutVTViewer_Click();
-    companions.mnuReadmeHtm_Click();
-    ASSERT_EQ(starter.starts.size(), 1u);
-    EXPECT_EQ(starter.starts[0].commandLine, "C:\\Program Files\\Vantora\\VTViewer.EXE ABOUT");
-    EXPECT_EQ(shell.calls.size(), 1u);
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_TRUE(busy.hourglass);
-}
-
-TEST_F(CompanionCommandsTest, AboutNamesTheViewerItTried) {
-    viewerFolders = {"C:\\Old\\", "C:\\New\\"};
-    starter.failure = NotFound;
-    commands().mnuAboutVTViewer_Click();
-    EXPECT_EQ(starter.starts.at(0).commandLine, "C:\\Old\\VTViewer.EXE ABOUT");
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text,
-              "Unable to start Vantora to show the About dialog.\r\n\r\nC:\\New\\VTViewer.EXE"
-              "\r\n\r\nNo such file or directory...");
+              (Texts{"Unable to start Vantora." + NotFound,
+                     "Unable to start Vantora to open the Slide Show Editor." + NotFound,
+                     "Unable to start Vantora to open the Thumbnail Browser." + NotFound,
+                     "Unable to start the Vantora Thumbnailer." + NotFound,
+                     "Unable to start the Vantora Launcher." + NotFound,
+                     "Unable to start Notepad to view the README.TXT file." + NotFound}));
     EXPECT_EQ(prompter.messages[0].icon, Icon::Critical);
 }
 
-TEST_F(CompanionCommandsTest, TheReadmePageOpensInTheBrowser) {
-    auto companions = commands();
-    companions.mnuReadmeHtm_Click();
+TEST_F(CompanionCommandsTest, OnlyAboutAndTheReadmePageRunWhileBusyAndAboutNamesItsViewer) {
+    busy.hourglass = true;
+    for (Click click : GuardedCommands)
+        (commands.*click)();
+    viewer.clear(); // the bare name, then
+    starter.failure = "No such file or directory";
+    commands.mnuAboutVTViewer_Click();
+    commands.mnuReadmeHtm_Click();
+    EXPECT_EQ(commandLines(), (Texts{"VTViewer.EXE ABOUT|"}));
+    EXPECT_EQ(prompter.texts(), (Texts{"Unable to start Vantora to show the About dialog.\r\n\r\n"
+                                       "VTViewer.EXE" +
+                                       NotFound}));
+    EXPECT_EQ(prompter.messages[0].icon, Icon::Critical);
+    EXPECT_EQ(shell.calls.size(), 1u);
+}
+
+TEST_F(CompanionCommandsTest, TheReadmePageOpensInTheBrowserAndNamesOurOwnFolder) {
+    commands.mnuReadmeHtm_Click();
     shell.result = {31, {}};
-    companions.mnuReadmeHtm_Click();
-    shell.result = {0, "Permission denied"};
-    companions.mnuReadmeHtm_Click();
+    commands.mnuReadmeHtm_Click();
+    shell.result = {0, "No such file or directory"};
+    commands.mnuReadmeHtm_Click();
     ASSERT_EQ(shell.calls.size(), 3u);
-    EXPECT_EQ(shell.calls[0].file, "C:\\Program Files\\Vantora\\README.HTM");
-    EXPECT_EQ(shell.calls[0].parameters, "");
-    EXPECT_EQ(shell.calls[0].folder, AppFolder);
-    const std::string failed = "Unable to start your web browser to view the readme "
-                               "page:\r\n\r\nZ:\\opt\\vtutil\\README.HTM";
-    EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{failed, failed + "\r\n\r\nPermission denied..."}));
-    EXPECT_EQ(prompter.messages[0].icon, Icon::Exclamation);
+    EXPECT_EQ(shell.calls[0].file + "|" + shell.calls[0].parameters + "|" + shell.calls[0].folder,
+              "C:\\Program Files\\Vantora\\README.HTM||" + AppFolder);
+    const std::string failed = "Unable to start your web browser to view the readme page:\r\n\r\n" +
+                               AppFolder + "README.HTM";
+    EXPECT_EQ(prompter.texts(), (Texts{failed, failed + NotFound}));
     EXPECT_EQ(prompter.messages[1].icon, Icon::Exclamation);
 }
 

@@ -12,16 +12,14 @@ namespace {
 using Texts = std::vector<std::string>;
 
 class ProgramLookupTest : public ::testing::Test {
-  protected:
+protected:
     void executable(std::string_view name) {
         temp.write(name, "#!/bin/sh\n");
         std::filesystem::permissions(temp.host(name), std::filesystem::perms::owner_all);
     }
-    ProgramSearch search() const { return ProgramSearch({temp.host("bin")}); }
-    Texts argvOf(std::string_view commandLine) const {
-        const HostLookup lookup = lookUpCommand(commandLine, {}, search());
-        return lookup.command ? lookup.command->argv
-                              : Texts{"error " + std::to_string(lookup.error)};
+    Texts argvOf(std::string_view commandLine, std::string_view folder = {}) const {
+        const auto lookup = lookUpCommand(commandLine, folder, ProgramSearch({temp.host("bin")}));
+        return lookup.command ? lookup.command->argv : Texts{std::to_string(lookup.error)};
     }
 
     test::TempFolder temp;
@@ -29,56 +27,36 @@ class ProgramLookupTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(ProgramLookupTest, ANativeBuildBesideTheProgramWinsOverWine) {
-    temp.write("Vantora Viewer/VTViewer.EXE", "MZ");
-    executable("bin/wine");
+TEST_F(ProgramLookupTest, NativeBuildsFirstThenWineThenNothing) {
     const std::string viewer = temp.win("Vantora Viewer\\VTViewer.EXE");
+    EXPECT_EQ(argvOf(viewer + " ABOUT"), (Texts{std::to_string(ENOENT)}));
+    temp.write("Vantora Viewer/VTViewer.EXE", "MZ");
+    EXPECT_EQ(argvOf(viewer + " ABOUT"), (Texts{std::to_string(ENOEXEC)}));
+    executable("bin/wine");
     EXPECT_EQ(argvOf(viewer + " ABOUT"),
               (Texts{temp.host("bin/wine"), temp.host("Vantora Viewer/VTViewer.EXE"), "ABOUT"}));
-
     executable("Vantora Viewer/vtviewer");
-    EXPECT_EQ(argvOf(viewer + " /SHOW \"a b\" \xE9"),
+    EXPECT_EQ(argvOf(temp.win("VANTORA VIEWER\\VTViewer.EXE") + " /SHOW \"a b\" \xE9"),
               (Texts{temp.host("Vantora Viewer/vtviewer"), "/SHOW", "a b", "\xC3\xA9"}));
-    EXPECT_EQ(argvOf(temp.win("VANTORA VIEWER\\vtviewer.exe")),
-              (Texts{temp.host("Vantora Viewer/vtviewer")}));
+    executable("bin/vtthumb"); // a bare name may be a native program on the path
+    EXPECT_EQ(argvOf("VTThumb.EXE"), (Texts{temp.host("bin/vtthumb")}));
 }
 
-TEST_F(ProgramLookupTest, AWindowsProgramWithoutWineOrNoProgramAtAllFails) {
-    temp.write("V/VTThumb.exe", "MZ");
-    EXPECT_EQ(argvOf(temp.win("V\\VTTHUMB.EXE")), (Texts{"error " + std::to_string(ENOEXEC)}));
-    EXPECT_EQ(argvOf(temp.win("V\\VTLaunch.EXE")), (Texts{"error " + std::to_string(ENOENT)}));
-    EXPECT_EQ(argvOf(""), (Texts{"error " + std::to_string(ENOENT)}));
-    // A bare name is a native program on the search path, or nothing.
-    EXPECT_EQ(argvOf("VTViewer.EXE /SHOW"), (Texts{"error " + std::to_string(ENOENT)}));
-    executable("bin/vtviewer");
-    EXPECT_EQ(argvOf("VTViewer.EXE /SHOW"), (Texts{temp.host("bin/vtviewer"), "/SHOW"}));
-}
-
-TEST_F(ProgramLookupTest, NotepadAndWordPadAreTheDesktopsEditors) {
+TEST_F(ProgramLookupTest, NotepadAndWordPadAreTheDesktopsEditorsRunInAFolder) {
     const std::string readme = temp.win("My Folder\\README.TXT");
-    EXPECT_EQ(argvOf("NOTEPAD.EXE " + readme), (Texts{"error " + std::to_string(ENOENT)}));
+    EXPECT_EQ(argvOf("NOTEPAD.EXE " + readme), (Texts{std::to_string(ENOENT)}));
     executable("bin/xdg-open");
-    EXPECT_EQ(argvOf("NOTEPAD.EXE " + readme),
+    EXPECT_EQ(argvOf("WORDPAD.EXE " + readme),
               (Texts{temp.host("bin/xdg-open"), temp.host("My Folder/README.TXT")}));
     executable("bin/mousepad");
-    EXPECT_EQ(argvOf("\"notepad.exe\" \"" + readme + "\""),
-              (Texts{temp.host("bin/mousepad"), temp.host("My Folder/README.TXT")}));
-    EXPECT_EQ(argvOf("WORDPAD.EXE -x.txt"), (Texts{temp.host("bin/mousepad"), "./-x.txt"}));
     executable("bin/abiword");
+    EXPECT_EQ(argvOf("\"notepad.exe\" \"-x.txt\""), (Texts{temp.host("bin/mousepad"), "./-x.txt"}));
     EXPECT_EQ(argvOf("WordPad"), (Texts{temp.host("bin/abiword")}));
-    EXPECT_EQ(argvOf("NOTEPAD.EXE"), (Texts{temp.host("bin/mousepad")}));
-}
-
-TEST_F(ProgramLookupTest, TheWorkingFolderMustBeAFolder) {
-    executable("V/vtlaunch");
-    temp.write("V/file.txt", "");
-    const ProgramSearch none({});
-    const auto inFolder = lookUpCommand(temp.win("V\\VTLaunch.EXE"), temp.win("v\\"), none);
-    ASSERT_TRUE(inFolder.command);
-    EXPECT_EQ(inFolder.command->folder, temp.host("V/"));
-    EXPECT_EQ(lookUpCommand(temp.win("V\\VTLaunch.EXE"), temp.win("W\\"), none).error, ENOENT);
-    EXPECT_EQ(lookUpCommand(temp.win("V\\VTLaunch.EXE"), temp.win("V\\file.txt"), none).error,
-              ENOTDIR);
+    temp.write("file.txt", "");
+    EXPECT_EQ(argvOf("NOTEPAD.EXE", temp.win("none")), (Texts{std::to_string(ENOENT)}));
+    EXPECT_EQ(argvOf("NOTEPAD.EXE", temp.win("file.txt")), (Texts{std::to_string(ENOTDIR)}));
+    const auto found = lookUpCommand("NOTEPAD", temp.win("BIN"), ProgramSearch({temp.host("bin")}));
+    EXPECT_EQ(found.command.value().folder, temp.host("bin"));
 }
 
 } // namespace vt

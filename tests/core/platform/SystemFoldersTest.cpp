@@ -34,31 +34,22 @@ TEST(SystemFolders, EachQueryReadsItsAnswerItsOwnWay) {
     EXPECT_EQ(tempFolderFrom(answer("C:\\TEMP\\", 0), app), app);
 }
 
-TEST(SystemFolders, WindowsFoldersExistOnlyOnADriveCThatHasThem) {
+TEST(SystemFolders, WindowsFoldersNeedThemOnDriveCAndTempIsTheHosts) {
     TempFolder folder;
     std::filesystem::create_directories(folder.host("c/WINDOWS"));
     test::ScopedDriveMap drives(DriveMap({{'C', folder.host("c")}}));
     EXPECT_EQ(GetWindowsFolder() + "|" + GetSystemFolder(), "C:\\windows\\|");
     std::filesystem::create_directories(folder.host("c/WINDOWS/System32"));
-    EXPECT_EQ(GetWindowsFolder() + "|" + GetSystemFolder(), "C:\\windows\\|C:\\windows\\system32\\");
-
-    char small[5] = "....";
-    EXPECT_EQ(GetWindowsDirectoryA(small, 5), 11u);
-    EXPECT_EQ(std::string(small), "....");
-
-    test::ScopedDriveMap noC(DriveMap(DriveMap::Roots{}));
-    EXPECT_EQ(GetWindowsFolder() + "|" + GetSystemFolder(), "\\|");
-}
-
-TEST(SystemFolders, TheTempFolderIsTheHostsInWindowsForm) {
-    TempFolder folder;
-    const std::string app = "Z:\\opt\\vantora\\";
+    EXPECT_EQ(GetWindowsFolder() + "|" + GetSystemFolder(),
+              "C:\\windows\\|C:\\windows\\system32\\");
     {
-        test::ScopedEnvironment tmpdir("TMPDIR", folder.host("tmp").c_str());
-        EXPECT_EQ(GetTempFolder(app), folder.win("tmp\\"));
+        test::ScopedDriveMap noC(DriveMap(DriveMap::Roots{}));
+        EXPECT_EQ(GetWindowsFolder() + "|" + GetSystemFolder(), "\\|");
     }
-    test::ScopedEnvironment tmpdir("TMPDIR", nullptr);
-    EXPECT_EQ(GetTempFolder(app), "Z:\\tmp\\");
+    test::ScopedEnvironment tmpdir("TMPDIR", folder.host("tmp").c_str());
+    EXPECT_EQ(GetTempFolder("Z:\\app\\"), folder.win("tmp\\"));
+    test::ScopedEnvironment noTmpdir("TMPDIR", nullptr);
+    EXPECT_EQ(GetTempFolder("Z:\\app\\"), "Z:\\tmp\\");
 }
 
 } // namespace

@@ -5,202 +5,127 @@
 #include "app/Settings.h"
 
 #include <gtest/gtest.h>
-#include <stdexcept>
 
 namespace vt {
 namespace {
 
+using Texts = std::vector<std::string>;
 const std::string AppFolder = "C:\\Program Files\\Vantora\\";
-const std::string Trouble =
-    "Vantora Utility Module is having trouble adding the shortcut to your desktop...";
 
-// What the component was asked, and how it should fail.
-struct HelperLog {
-    std::string desktop = "C:\\WINDOWS\\Desktop";
-    std::int32_t found = 1;
-    bool throwOnFolder = false, throwOnCreate = false;
-    int made = 0, alive = 0;
-    std::vector<std::vector<std::string>> shortcuts;
-};
-
-class RecordingHelper : public ShortcutHelper {
-  public:
-    explicit RecordingHelper(HelperLog& log) : m_log(log) { ++m_log.alive; }
-    ~RecordingHelper() override { --m_log.alive; }
-
-    std::int32_t GetFolderPath(std::int32_t, std::int16_t folder, std::string& path) override {
-        if (m_log.throwOnFolder)
-            throw std::runtime_error("folder");
-        EXPECT_EQ(folder, 0);
-        EXPECT_EQ(path, "");
-        path = m_log.desktop;
-        return m_log.found;
+// Records what the component is asked; throws where it is told to.
+struct Component : ShortcutHelper {
+    struct Log {
+        std::string desktop = "C:\\WINDOWS\\Desktop";
+        std::int32_t found = 1;
+        bool throwOnFolder = false, throwOnCreate = false;
+        int made = 0, alive = 0;
+        Texts shortcuts; // the arguments of each, joined by '|'
+    };
+    explicit Component(Log& record) : log(record) { ++log.made, ++log.alive; }
+    ~Component() override { --log.alive; }
+    std::int32_t GetFolderPath(std::int32_t, std::int16_t, std::string& path) override {
+        if (log.throwOnFolder)
+            throw 1;
+        path = log.desktop;
+        return log.found;
     }
     std::int32_t CreateShortcut(std::string& link, std::string& target, std::string& folder,
-                                std::string& text4, std::string& text5, std::int32_t& number6,
-                                std::int32_t& number7) override {
-        if (m_log.throwOnCreate)
-            throw std::runtime_error("create");
-        m_log.shortcuts.push_back(
-            {link, target, folder, text4, text5, std::to_string(number6), std::to_string(number7)});
+                                std::string& text4, std::string& text5, std::int32_t& n6,
+                                std::int32_t& n7) override {
+        if (log.throwOnCreate)
+            throw 2;
+        log.shortcuts.push_back(link + "|" + target + "|" + folder + "|" + text4 + "|" + text5 +
+                                "|" + std::to_string(n6) + std::to_string(n7));
         return 0;
     }
-
-  private:
-    HelperLog& m_log;
+    Log& log;
 };
 
 class ShortcutCommandsTest : public ::testing::Test {
-  protected:
-    ShortcutHelperFactory factory() {
-        return [this]() -> std::unique_ptr<ShortcutHelper> {
-            ++log.made;
-            return std::make_unique<RecordingHelper>(log);
-        };
-    }
-    ShortcutCommands commands(ShortcutHelperFactory make) {
-        return ShortcutCommands(std::move(make), busy, prompter, AppFolder, paths);
-    }
-
-    // After every command: the pointer is back and the component released.
-    void expectRestored() const {
-        EXPECT_FALSE(busy.hourglass);
-        EXPECT_EQ(log.alive, 0);
-    }
-
-    HelperLog log;
+protected:
+    Component::Log log;
     test::FakeBusyPointer busy;
     test::RecordingPrompter prompter;
     ProgramPaths paths;
+    ShortcutCommands commands{[this] { return std::make_unique<Component>(log); }, busy, prompter,
+                              AppFolder, paths};
+
+    void TearDown() override { // every command gives the pointer back and the component up
+        EXPECT_FALSE(busy.hourglass);
+        EXPECT_EQ(log.alive, 0);
+    }
 };
 
 } // namespace
 
 TEST_F(ShortcutCommandsTest, ProgramShortcutsPointIntoTheProgramFolder) {
-    struct Case {
-        void (ShortcutCommands::*click)();
-        std::string question, program, link;
-    };
-    const std::vector<Case> cases = {
-        {&ShortcutCommands::CmdCreate1_Click, "Create a shortcut to Vantora on your desktop?",
-         "VTViewer.EXE", "Vantora.lnk"},
-        {&ShortcutCommands::CmdCreate3_Click,
-         "Create a shortcut to the Vantora Launcher on your desktop?", "VTLaunch.EXE",
-         "Vantora Launcher.lnk"},
-        {&ShortcutCommands::CmdCreate5_Click,
-         "Create a shortcut to the Vantora Thumbnailer on your desktop?", "VTThumb.EXE",
-         "Vantora Thumbnailer.lnk"},
-        {&ShortcutCommands::CmdCreate6_Click,
-         "Create a shortcut to the Vantora Utility Module on your desktop?", "VTUtil.EXE",
-         "Vantora Utility Module.lnk"},
-    };
-    auto shortcuts = commands(factory());
-    for (const Case& c : cases) {
-        (shortcuts.*c.click)();
-        ASSERT_FALSE(prompter.messages.empty());
-        EXPECT_EQ(prompter.messages.back().text, c.question);
-        EXPECT_EQ(prompter.messages.back().icon, Icon::Question);
-        EXPECT_EQ(prompter.messages.back().buttons, Buttons::YesNo);
-        ASSERT_FALSE(log.shortcuts.empty());
-        const std::string target = AppFolder + c.program;
-        EXPECT_EQ(log.shortcuts.back(),
-                  (std::vector<std::string>{"C:\\WINDOWS\\Desktop\\" + c.link, target, AppFolder,
-                                            "", target, "0", "0"}));
-        expectRestored();
+    commands.CmdCreate1_Click();
+    commands.CmdCreate3_Click();
+    commands.CmdCreate5_Click();
+    commands.CmdCreate6_Click();
+    EXPECT_EQ(prompter.texts()[1], "Create a shortcut to the Vantora Launcher on your desktop?");
+    EXPECT_EQ(prompter.messages[0].icon, Icon::Question);
+    const std::string desk = "C:\\WINDOWS\\Desktop\\", app = AppFolder;
+    EXPECT_EQ(log.shortcuts, (Texts{desk + "Vantora.lnk|" + app + "VTViewer.EXE|" + app + "||" +
+                                        app + "VTViewer.EXE|00",
+                                    desk + "Vantora Launcher.lnk|" + app + "VTLaunch.EXE|" + app +
+                                        "||" + app + "VTLaunch.EXE|00",
+                                    desk + "Vantora Thumbnailer.lnk|" + app + "VTThumb.EXE|" + app +
+                                        "||" + app + "VTThumb.EXE|00",
+                                    desk + "Vantora Utility Module.lnk|" + app + "VTUtil.EXE|" +
+                                        app + "||" + app + "VTUtil.EXE|00"}));
+}
+
+TEST_F(ShortcutCommandsTest, DocumentShortcutsSplitThePathAndRefuseWhatIsUnknown) {
+    log.desktop = "Z:\\Desktop\\";
+    commands.CmdCreate2_Click();
+    commands.CmdCreate4_Click();
+    for (const char* image : {"C:\\Pics\\", "Beach.JPG", "C:\\Pics\\Beach.JPG"}) {
+        paths.LastOpenedFile = image;
+        commands.CmdCreate2_Click();
     }
-    EXPECT_EQ(prompter.messages.size(), 4u);
-    EXPECT_EQ(log.made, 4);
-    EXPECT_GE(busy.pendingRuns, 4 * 3);
-}
-
-TEST_F(ShortcutCommandsTest, AnsweringNoTouchesNothing) {
-    prompter.answers = {Answer::No, Answer::No};
-    paths.LastOpenedFile = "C:\\Pics\\Beach.JPG";
-    auto shortcuts = commands(factory());
-    shortcuts.CmdCreate1_Click();
-    shortcuts.CmdCreate2_Click();
-    EXPECT_EQ(log.made, 0);
-    EXPECT_EQ(busy.pendingRuns, 0);
-    EXPECT_EQ(prompter.texts()[1], "Create a shortcut for the following image on your desktop?"
-                                   "\r\n\r\nC:\\Pics\\Beach.JPG");
-}
-
-TEST_F(ShortcutCommandsTest, EveryFailureOfTheComponentEndsInOneMessage) {
-    auto missing = commands([] { return std::unique_ptr<ShortcutHelper>(); });
-    missing.CmdCreate6_Click();
-    auto throwing = commands([]() -> std::unique_ptr<ShortcutHelper> { throw 1; });
-    throwing.CmdCreate6_Click();
-    auto shortcuts = commands(factory());
-    log.throwOnFolder = true;
-    shortcuts.CmdCreate5_Click();
-    log.throwOnFolder = false;
-    log.throwOnCreate = true;
-    shortcuts.CmdCreate3_Click();
-    ASSERT_EQ(prompter.messages.size(), 8u);
-    for (std::size_t i = 1; i < 8; i += 2) {
-        EXPECT_EQ(prompter.messages[i].text, Trouble);
-        EXPECT_EQ(prompter.messages[i].icon, Icon::Information);
-    }
-    EXPECT_TRUE(log.shortcuts.empty());
-    expectRestored();
-}
-
-TEST_F(ShortcutCommandsTest, NoDesktopFolderNoShortcut) {
-    log.found = 0;
-    commands(factory()).CmdCreate1_Click();
-    ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(prompter.messages[1].text, "An error occurred while getting the path to your "
-                                         "desktop folder, unable to create shortcut...");
-    EXPECT_EQ(prompter.messages[1].icon, Icon::Exclamation);
-    EXPECT_TRUE(log.shortcuts.empty());
-    expectRestored();
-}
-
-TEST_F(ShortcutCommandsTest, AnUnknownImageIsRefused) {
-    auto shortcuts = commands(factory());
-    busy.hourglass = true;
-    shortcuts.CmdCreate2_Click();
-    paths.LastOpenedFile = "C:\\Pics\\";
-    shortcuts.CmdCreate2_Click();
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>(
-                                    2, "Unable to determine the image that was last opened...")));
-    EXPECT_EQ(prompter.messages[0].icon, Icon::Information);
-    EXPECT_EQ(log.made, 0);
-    expectRestored();
-}
-
-TEST_F(ShortcutCommandsTest, DocumentShortcutsSplitThePath) {
-    log.desktop = "Z:\\home\\ann\\Desktop\\";
-    auto shortcuts = commands(factory());
-    paths.LastOpenedFile = "Beach.JPG";
-    shortcuts.CmdCreate2_Click();
-    paths.LastOpenedFile = "C:\\Pics\\Beach.JPG";
-    shortcuts.CmdCreate2_Click();
     paths.LastSlideShow = "C:\\Shows\\";
-    shortcuts.CmdCreate4_Click();
-    paths.LastSlideShow = "C:\\Shows\\Trip.vts";
-    shortcuts.CmdCreate4_Click();
-    using Args = std::vector<std::string>;
+    commands.CmdCreate4_Click();
     EXPECT_EQ(log.shortcuts,
-              (std::vector<Args>{
-                  {"Z:\\home\\ann\\Desktop\\Beach.JPG.lnk", "Beach.JPG", "", "", "", "0", "0"},
-                  {"Z:\\home\\ann\\Desktop\\Beach.JPG.lnk", "C:\\Pics\\Beach.JPG", "C:\\Pics\\", "",
-                   "", "0", "0"},
-                  {"Z:\\home\\ann\\Desktop\\.lnk", "C:\\Shows\\", "C:\\Shows\\", "", "", "0", "0"},
-                  {"Z:\\home\\ann\\Desktop\\Trip.vts.lnk", "C:\\Shows\\Trip.vts", "C:\\Shows\\", "",
-                   "", "0", "0"}}));
-    EXPECT_EQ(prompter.texts()[3], "Create a shortcut for the following slide show on your "
-                                   "desktop?\r\n\r\nC:\\Shows\\Trip.vts");
-    expectRestored();
+              (Texts{"Z:\\Desktop\\Beach.JPG.lnk|Beach.JPG||||00",
+                     "Z:\\Desktop\\Beach.JPG.lnk|C:\\Pics\\Beach.JPG|C:\\Pics\\|||00",
+                     "Z:\\Desktop\\.lnk|C:\\Shows\\|C:\\Shows\\|||00"}));
+    const std::string image = "Unable to determine the image that was last opened...";
+    EXPECT_EQ(
+        prompter.texts(),
+        (Texts{
+            image,
+            "Unable to determine the slide show that was last opened.\r\n\r\nOpen the slide "
+            "show you would like to create a shortcut for and then try again...",
+            image, "Create a shortcut for the following image on your desktop?\r\n\r\nBeach.JPG",
+            "Create a shortcut for the following image on your desktop?\r\n\r\nC:\\Pics\\Beach.JPG",
+            "Create a shortcut for the following slide show on your desktop?\r\n\r\nC:\\Shows\\"}));
+    EXPECT_EQ(prompter.messages[1].icon, Icon::Information);
 }
 
-TEST_F(ShortcutCommandsTest, AnUnknownSlideShowIsRefused) {
-    commands(factory()).CmdCreate4_Click();
-    EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{
-                  "Unable to determine the slide show that was last opened.\r\n\r\nOpen the slide "
-                  "show you would like to create a shortcut for and then try again..."}));
-    EXPECT_EQ(log.made, 0);
+TEST_F(ShortcutCommandsTest, NoMakesNothingAndFailuresEndInOneMessage) {
+    prompter.answers = {Answer::No};
+    commands.CmdCreate1_Click();
+    EXPECT_EQ(log.made + busy.pendingRuns, 0);
+    log.found = 0;
+    commands.CmdCreate1_Click();
+    log.throwOnFolder = true;
+    commands.CmdCreate3_Click();
+    log.throwOnFolder = false, log.found = 1, log.throwOnCreate = true;
+    commands.CmdCreate5_Click();
+    ShortcutCommands missing([] { return std::unique_ptr<ShortcutHelper>(); }, busy, prompter,
+                             AppFolder, paths);
+    missing.CmdCreate6_Click();
+    const std::string trouble =
+        "Vantora Utility Module is having trouble adding the shortcut to your desktop...";
+    const Texts texts = prompter.texts();
+    EXPECT_EQ((Texts{texts[2], texts[4], texts[6], texts[8]}),
+              (Texts{"An error occurred while getting the path to your desktop folder, unable to "
+                     "create shortcut...",
+                     trouble, trouble, trouble}));
+    EXPECT_EQ(prompter.messages[2].icon, Icon::Exclamation);
+    EXPECT_EQ(prompter.messages[4].icon, Icon::Information);
+    EXPECT_TRUE(log.shortcuts.empty());
 }
 
 } // namespace vt

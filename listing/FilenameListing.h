@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/Settings.h"
+#include "slideshow/SlideShowModel.h"
+
+#include <string>
+#include <string_view>
+
+namespace vt {
+
+class Prompter;
+class ShellOpener;
+
+// The listing of every file name the model refers to, in the sections the
+// options switch on: Windows-1252 text, CR LF after every line.
+std::string filenameListingBytes(const SlideShowModel& model, const UtilityOptions& options);
+
+// Writes the listing to a file, replacing it. A failure is told to the user;
+// what was written before it stays. False on failure.
+bool writeListingFile(std::string_view path, std::string_view bytes, Prompter& prompter);
+
+// Writes VTUtil.tmp in the program folder (which ends in a backslash).
+void WriteFilenameListing(const SlideShowModel& model, const UtilityOptions& options,
+                          std::string_view appFolder, Prompter& prompter);
+
+// Opens the listing in the text editor (Notepad) or the word processor
+// (WordPad), without waiting for it. False, after telling the user, when the
+// request could not be made at all; a code the desktop answers with is not
+// looked at.
+bool ShowListingFile(bool useNotepad, std::string_view appFolder, ShellOpener& shell,
+                     Prompter& prompter);
+
+} // namespace vt
