@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DialogTesting.h"
 #include "FakeSeams.h"
 #include "TestSupport.h"
 
@@ -23,7 +24,7 @@ class MainWindowTest : public ::testing::Test {
   protected:
     frmMain& build();
     template <class T = QWidget> T* control(const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
+        return test::control<T>(*window, name);
     }
     // A label's or button's caption.
     std::string text(const char* name) const;

@@ -17,11 +17,6 @@ class MainWindowSessionTest : public MainWindowTest {
     void SetUp() override {
         registry.write("VTViewer.ini", "[Settings]\r\nEXEPath=" + temp.win() + "\r\n");
     }
-    void showActive() {
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
     std::string twips(int pixels) const {
         return std::to_string(form::twipsFromPixels(pixels, window.get()));
     }
@@ -36,7 +31,7 @@ TEST_F(MainWindowSessionTest, EscSavesTheOptionsBesideTheViewersOwn) {
     options.chkSound = false;
     options.UseNotepad = true;
     build();
-    showActive();
+    ASSERT_TRUE(test::showActive(*window));
     window->move(300, 150);
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
@@ -70,7 +65,7 @@ TEST_F(MainWindowSessionTest, SavedPositionIsKeptOnTheScreen) {
 TEST_F(MainWindowSessionTest, KeysWorkAsOnWindows) {
     build();
     pickAndClick(show("a.vts", 1), "CmdOpenSS");
-    showActive();
+    ASSERT_TRUE(test::showActive(*window));
     const auto asked = dialogs.requests.size();
     QTest::keyClick(window.get(), Qt::Key_A, Qt::AltModifier); // presses the button shortly
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.requests.size() == asked + 1; }));
