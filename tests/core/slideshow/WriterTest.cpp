@@ -32,6 +32,8 @@ protected:
     std::string lastSlideShow;
 };
 
+// Every header line holds a value of its own, so a field read into or written
+// from the wrong place shows.
 TEST_F(Writer, WritesWhatItReadAsVersionThree) {
     folder.write("song.wav", "RIFF");
     ShowFile show;
@@ -43,22 +45,10 @@ TEST_F(Writer, WritesWhatItReadAsVersionThree) {
     show.hasPlayList = true;
     show.playList = {folder.win("song.wav")};
     openShow(show);
-    const std::string written = write("out.vts");
     show.version = "Version 3.0";
-    EXPECT_EQ(written, show.bytes());
+    EXPECT_EQ(write("out.vts"), show.bytes());
     EXPECT_EQ(lastSlideShow, folder.win("out.vts"));
     EXPECT_TRUE(prompter.messages.empty());
-
-    auto again = std::make_unique<SlideShowModel>();
-    openSlideShow(*again, folder.win("out.vts"), prompter);
-    EXPECT_EQ(headerBytes(*again), headerBytes(*model));
-    EXPECT_EQ(again->slide(0), model->slide(0));
-    EXPECT_EQ(again->slide(0).SlideSetting6, 0);
-}
-
-TEST_F(Writer, AShowWithoutSlidesIsTwentyThreeLines) {
-    openShow(ShowFile{});
-    EXPECT_EQ(write("empty.vts"), crlfLines(ShowFile{}.headerLines()));
 }
 
 TEST_F(Writer, ThePlayListNeedsSoundModeThree) {
@@ -69,9 +59,12 @@ TEST_F(Writer, ThePlayListNeedsSoundModeThree) {
     show.playList = {"song.wav"};
     openShow(show);
     ASSERT_EQ(model->PlayListCount, 1);
-    EXPECT_EQ(write("out.vts"), crlfLines(show.headerLines()));
+    EXPECT_EQ(write("out.vts"), crlfLines(show.headerLines())); // 23 lines, no slides
+    show.soundMode = 3;
     model->SoundMode = 3;
-    EXPECT_NE(write("out.vts").find("\"<PlayList>\"\r\n\"1\"\r\n"), std::string::npos);
+    EXPECT_EQ(write("out.vts"), crlfLines(show.headerLines()) +
+                                    "\"<PlayList>\"\r\n\"1\"\r\n\"list one\"\r\n\"list two\"\r\n\"" +
+                                    folder.win("song.wav") + "\"\r\n");
 }
 
 TEST_F(Writer, FlagLinesTakeTheirFileForms) {
@@ -82,38 +75,27 @@ TEST_F(Writer, FlagLinesTakeTheirFileForms) {
         model->ShowFlag3 = f3;
         model->ShowFlag4 = f4;
         const std::string bytes = headerBytes(*model);
-        std::vector<std::string> lines;
-        for (std::size_t start = 0; start < bytes.size();) {
-            const std::size_t end = bytes.find("\r\n", start);
-            lines.push_back(bytes.substr(start, end - start));
-            start = end + 2;
-        }
-        return lines[19] + " " + lines[20] + " " + lines[21];
+        const std::size_t line20 = bytes.find("\"2\"\r\n") + 5; // after ShowChoice
+        return bytes.substr(line20, bytes.rfind("\r\n\"") - line20);
     };
-    EXPECT_EQ(flagLines(true, true, true, true), "\"1\" \"11\" -1");
-    EXPECT_EQ(flagLines(false, true, false, false), "\"0\" \"10\" 0");
-    EXPECT_EQ(flagLines(false, false, true, false), "\"0\" \"01\" 0");
-    EXPECT_EQ(flagLines(false, false, false, true), "\"0\" \"00\" -1");
+    EXPECT_EQ(flagLines(true, true, true, true), "\"1\"\r\n\"11\"\r\n-1");
+    EXPECT_EQ(flagLines(false, true, false, false), "\"0\"\r\n\"10\"\r\n0");
+    EXPECT_EQ(flagLines(false, false, true, false), "\"0\"\r\n\"01\"\r\n0");
+    EXPECT_EQ(flagLines(false, false, false, true), "\"0\"\r\n\"00\"\r\n-1");
 }
 
 TEST_F(Writer, AFailedWriteIsReportedAndStillRemembered) {
     openShow(ShowFile{});
     WriteSlideShow(*model, folder.win("no\\such\\"), "x.vts", prompter, lastSlideShow);
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Unable to save new slide show file.\r\n"
-                                                         "\r\nNo such file or directory..."});
-    EXPECT_EQ(prompter.messages[0].icon, Icon::Critical);
     EXPECT_EQ(lastSlideShow, folder.win("no\\such\\x.vts"));
-}
-
-TEST_F(Writer, AFullDiskLeavesThePartWritten) {
-    if (!std::filesystem::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full here";
-    openShow(ShowFile{});
-    WriteSlideShow(*model, "Z:\\dev\\", "full", prompter, lastSlideShow);
+    if (std::filesystem::exists("/dev/full"))
+        WriteSlideShow(*model, "Z:\\dev\\", "full", prompter, lastSlideShow);
     EXPECT_EQ(prompter.texts(),
-              std::vector<std::string>{"An error occurred while trying to write the new slide show "
-                                       "header.\r\n\r\nNo space left on device..."});
-    EXPECT_EQ(lastSlideShow, "Z:\\dev\\full");
+              (std::vector<std::string>{
+                  "Unable to save new slide show file.\r\n\r\nNo such file or directory...",
+                  "An error occurred while trying to write the new slide show header.\r\n\r\nNo "
+                  "space left on device..."}));
+    EXPECT_EQ(prompter.messages[0].icon, Icon::Critical);
 }
 
 } // namespace
