@@ -13,6 +13,7 @@
 #include "platform/DriveMap.h"
 #include "platform/HostProgramStarter.h"
 #include "platform/SingleInstance.h"
+#include "shortcuts/DesktopShortcuts.h"
 
 #include <QApplication>
 
@@ -49,7 +50,8 @@ int Main(QApplication& app) {
     DesktopShellOpener shell(starter);
     QtFileDialogs dialogs(help);
     prompter.setHelp(&help);
-    frmMain window({prompter, dialogs, busy, starter, shell, help}, appFolder, options,
+    frmMain window({prompter, dialogs, busy, starter, shell, help, desktopShortcutHelpers()},
+                   appFolder, options,
                    std::move(paths));
     prompter.setParentWindow(&window);
     dialogs.setParentWindow(&window);

@@ -10,6 +10,7 @@ inline constexpr std::string_view OneCopyEnd = " at a time...";
 
 inline constexpr std::string_view NotOpenedYet = "A file has not been opened yet.";
 inline constexpr std::string_view PathsNotEdited = "No";
+inline constexpr std::string_view PathsEdited = "Yes";
 inline constexpr std::string_view NoVersionYet = "None";
 
 inline constexpr std::string_view ScreenSaverFile = "Vantora Screen Saver.SCR";

@@ -7,10 +7,12 @@
 #include "common/PathText.h"
 #include "common/QtText.h"
 #include "common/Texts.h"
+#include "companions/CompanionCommands.h"
 #include "companions/HelpFacility.h"
 #include "companions/WebCommands.h"
 #include "platform/FileSystem.h"
 #include "platform/SystemFolders.h"
+#include "shortcuts/ShortcutCommands.h"
 #include "slideshow/SlideShowModel.h"
 #include "slideshow/SlideShowTexts.h"
 #include "ui_frmMain.h"
@@ -35,7 +37,12 @@ frmMain::frmMain(const MainWindowSeams& seams, std::string appFolder, UtilityOpt
                  ProgramPaths paths, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()), m_seams(seams),
       m_appFolder(std::move(appFolder)), m_options(options), m_paths(std::move(paths)),
-      m_model(std::make_unique<SlideShowModel>()) {
+      m_model(std::make_unique<SlideShowModel>()),
+      m_companions(std::make_unique<CompanionCommands>(seams.starter, seams.shell, seams.busy,
+                                                       seams.prompter, m_appFolder)),
+      m_web(std::make_unique<WebCommands>(seams.shell, seams.busy, seams.prompter, m_appFolder)),
+      m_shortcuts(std::make_unique<ShortcutCommands>(seams.shortcuts, seams.busy, seams.prompter,
+                                                     m_appFolder, m_paths)) {
     loadPictures();
     ui->setupUi(this);
     QIcon icon;
@@ -233,29 +240,5 @@ void frmMain::mnuHelpContents_Click() {
 void frmMain::mnuHelpSearch_Click() {
     m_seams.help.showSearch();
 }
-
-// Commands of the path editor, the listing, the shortcuts, the companion
-// programs, the web pages and the About box; their windows and commands
-// are connected here as they come.
-void frmMain::CmdEditSSPaths_Click() {}
-void frmMain::CmdFilenames_Click() {}
-void frmMain::CmdCreate1_Click() {}
-void frmMain::CmdCreate2_Click() {}
-void frmMain::CmdCreate3_Click() {}
-void frmMain::CmdCreate4_Click() {}
-void frmMain::CmdCreate5_Click() {}
-void frmMain::CmdCreate6_Click() {}
-void frmMain::mnuOpenVantora_Click() {}
-void frmMain::mnuOpenSSEditor_Click() {}
-void frmMain::mnuOpenThumbBrowser_Click() {}
-void frmMain::mnuOpenThumbnailer_Click() {}
-void frmMain::mnuOpenLauncher_Click() {}
-void frmMain::mnuAbout_Click() {}
-void frmMain::mnuAboutVTViewer_Click() {}
-void frmMain::mnuWebVantora_Click() {}
-void frmMain::mnuWebUpgrade_Click() {}
-void frmMain::mnuWebTessel_Click() {}
-void frmMain::mnuReadmeHtm_Click() {}
-void frmMain::mnuReadmeTxt_Click() {}
 
 } // namespace vt

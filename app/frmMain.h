@@ -2,6 +2,7 @@
 
 #include "app/AppendList.h"
 #include "app/Settings.h"
+#include "shortcuts/ShortcutHelper.h"
 
 #include <QMainWindow>
 
@@ -17,12 +18,15 @@ class frmMain;
 namespace vt {
 
 class BusyPointer;
+class CompanionCommands;
 class FileDialogs;
 class HelpFacility;
 class ProgramStarter;
 class Prompter;
 class ShellOpener;
+class ShortcutCommands;
 class SlideShowModel;
+class WebCommands;
 
 // What the main window works through; the program passes the real ones, the
 // tests stand-ins.
@@ -33,6 +37,7 @@ struct MainWindowSeams {
     ProgramStarter& starter;
     ShellOpener& shell;
     HelpFacility& help;
+    ShortcutHelperFactory shortcuts;
 };
 
 // The program's one non-modal window: three tabs of commands, the close and
@@ -113,6 +118,9 @@ class frmMain : public QMainWindow {
     ProgramPaths m_paths;
     std::unique_ptr<SlideShowModel> m_model;
     AppendList m_appendList;
+    std::unique_ptr<CompanionCommands> m_companions;
+    std::unique_ptr<WebCommands> m_web;
+    std::unique_ptr<ShortcutCommands> m_shortcuts;
     bool m_unloaded = false;
 };
 

@@ -6,7 +6,7 @@ namespace vt::test {
 
 frmMain& MainWindowTest::build() {
     window =
-        std::make_unique<frmMain>(MainWindowSeams{prompter, dialogs, busy, starter, shell, help},
+        std::make_unique<frmMain>(MainWindowSeams{prompter, dialogs, busy, starter, shell, help, shortcuts},
                                   "Z:\\opt\\Vantora\\", options, ProgramPaths{});
     return *window;
 }

@@ -50,6 +50,8 @@ class MainWindowTest : public ::testing::Test {
     FakeProgramStarter starter;
     FakeShellOpener shell;
     RecordingHelp help;
+    // No shortcut component: every shortcut meets its failure path.
+    ShortcutHelperFactory shortcuts = [] { return std::unique_ptr<ShortcutHelper>(); };
     UtilityOptions options;
     TempFolder temp;
     std::unique_ptr<frmMain> window;
