@@ -12,37 +12,32 @@ namespace {
 using Texts = std::vector<std::string>;
 
 class ProgramLookupTest : public ::testing::Test {
-protected:
+  protected:
     void executable(std::string_view name) {
         temp.write(name, "#!/bin/sh\n");
         std::filesystem::permissions(temp.host(name), std::filesystem::perms::owner_all);
     }
-    Texts argvOf(std::string_view commandLine, std::string_view folder = {}) const {
-        const auto lookup = lookUpCommand(commandLine, folder, ProgramSearch({temp.host("bin")}));
+    // The host command's argv, or the errno that says why there is none.
+    Texts argvOf(std::string_view commandLine) const {
+        const auto lookup = lookUpCommand(commandLine, {}, ProgramSearch({temp.host("bin")}));
         return lookup.command ? lookup.command->argv : Texts{std::to_string(lookup.error)};
     }
 
     test::TempFolder temp;
 };
 
-} // namespace
-
-TEST_F(ProgramLookupTest, NativeBuildsFirstThenWineThenNothing) {
-    const std::string viewer = temp.win("Vantora Viewer\\VTViewer.EXE");
-    EXPECT_EQ(argvOf(viewer + " ABOUT"), (Texts{std::to_string(ENOENT)}));
+TEST_F(ProgramLookupTest, NativeBuildsFirstThenWineAndTheDesktopsEditorsForNotepadAndWordPad) {
+    const std::string viewer = temp.win("Vantora Viewer\\VTViewer.EXE") + " ABOUT";
+    EXPECT_EQ(argvOf(viewer), (Texts{std::to_string(ENOENT)}));
     temp.write("Vantora Viewer/VTViewer.EXE", "MZ");
-    EXPECT_EQ(argvOf(viewer + " ABOUT"), (Texts{std::to_string(ENOEXEC)}));
+    EXPECT_EQ(argvOf(viewer), (Texts{std::to_string(ENOEXEC)}));
     executable("bin/wine");
-    EXPECT_EQ(argvOf(viewer + " ABOUT"),
+    EXPECT_EQ(argvOf(viewer),
               (Texts{temp.host("bin/wine"), temp.host("Vantora Viewer/VTViewer.EXE"), "ABOUT"}));
     executable("Vantora Viewer/vtviewer");
     EXPECT_EQ(argvOf(temp.win("VANTORA VIEWER\\VTViewer.EXE") + " /SHOW \"a b\" \xE9"),
               (Texts{temp.host("Vantora Viewer/vtviewer"), "/SHOW", "a b", "\xC3\xA9"}));
-    executable("bin/vtthumb"); // a bare name may be a native program on the path
-    EXPECT_EQ(argvOf("VTThumb.EXE"), (Texts{temp.host("bin/vtthumb")}));
-}
 
-TEST_F(ProgramLookupTest, NotepadAndWordPadAreTheDesktopsEditorsRunInAFolder) {
     const std::string readme = temp.win("My Folder\\README.TXT");
     EXPECT_EQ(argvOf("NOTEPAD.EXE " + readme), (Texts{std::to_string(ENOENT)}));
     executable("bin/xdg-open");
@@ -52,11 +47,7 @@ TEST_F(ProgramLookupTest, NotepadAndWordPadAreTheDesktopsEditorsRunInAFolder) {
     executable("bin/abiword");
     EXPECT_EQ(argvOf("\"notepad.exe\" \"-x.txt\""), (Texts{temp.host("bin/mousepad"), "./-x.txt"}));
     EXPECT_EQ(argvOf("WordPad"), (Texts{temp.host("bin/abiword")}));
-    temp.write("file.txt", "");
-    EXPECT_EQ(argvOf("NOTEPAD.EXE", temp.win("none")), (Texts{std::to_string(ENOENT)}));
-    EXPECT_EQ(argvOf("NOTEPAD.EXE", temp.win("file.txt")), (Texts{std::to_string(ENOTDIR)}));
-    const auto found = lookUpCommand("NOTEPAD", temp.win("BIN"), ProgramSearch({temp.host("bin")}));
-    EXPECT_EQ(found.command.value().folder, temp.host("bin"));
 }
 
+} // namespace
 } // namespace vt
