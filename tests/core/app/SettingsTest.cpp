@@ -5,9 +5,12 @@
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace vt {
 namespace {
+
+using test::crlfLines;
 
 // A viewer installed in viewer\ of a temporary folder, its registry values
 // in the temporary folder's config\.
@@ -31,7 +34,7 @@ TEST_F(ViewerInstall, WithoutAPreferencesFileOrAViewerFolderEverythingTakesItsDe
     EXPECT_EQ(LoadProgramPaths().LastOpenedFile + "|" + LoadProgramPaths().LastSlideShow, "|");
     SaveUtilityOptions(LoadUtilityOptions());
     EXPECT_EQ(folder.read("viewer/VANTORA.INI"),
-              test::crlfLines({"[Utility]", "UtilWinPosX=2000", "UtilWinPosY=2000", "chkSlide=True",
+              crlfLines({"[Utility]", "UtilWinPosX=2000", "UtilWinPosY=2000", "chkSlide=True",
                                "chkTexture=True", "chkSound=True", "chkPlayList=True",
                                "UseNotepad=False", "SlideNumbers=False"}));
 
@@ -59,6 +62,36 @@ TEST_F(ViewerInstall, ReadsTheOptionsAsTheViewerWritesThem) {
                 "\r\nLastSlideShow=\"C:\\a b.vts\"");
     EXPECT_EQ(LoadProgramPaths().LastOpenedFile, std::string(259, 'n'));
     EXPECT_EQ(LoadProgramPaths().LastSlideShow, "C:\\a b.vts");
+}
+
+TEST_F(ViewerInstall, SavingChangesOnlyTheUtilityLines) {
+    // The viewer's section as years of use leave it: 30 keys, notes, odd spacing.
+    std::istringstream keys("WindowState WinPosX WinPosY WinWidth WinHeight SlideDelay Transition "
+                            "FitToScreen ShowToolbar ShowStatusBar BackColor JpegQuality ThumbSize "
+                            "ThumbCache SortOrder ShowHidden LoopShow RandomOrder PlaySounds "
+                            "Volume Language LastFolder RecentCount Recent1 Recent2 ZoomStep "
+                            "Smoothing ConfirmDelete LastOpenedFile LastSlideShow");
+    std::string viewerBytes = "; Vantora preferences, edited by hand\r\n[Viewer]\r\n";
+    std::string key;
+    for (int n = 1; keys >> key; ++n) {
+        viewerBytes += n % 7 ? "" : "\r\n; " + key + " comes from the options dialog\r\n";
+        viewerBytes += key + (n % 5 ? "=" : " = \"") + std::to_string(n * 37) + (n % 5 ? "" : "\"");
+        viewerBytes += "\r\n";
+    }
+    preferences(viewerBytes +
+                crlfLines({"[Utility]", "UtilWinPosX=100", "utilwinposy = 200", "; the listing",
+                           "chkSlide=true", "chkTexture=True", "chkSound=No", "chkPlayList=True",
+                           "UseNotepad=TRUE", "SlideNumbers=False", "", "[Launcher]", "Mode=2"}));
+    UtilityOptions loaded = LoadUtilityOptions();
+    EXPECT_EQ(loaded, UtilityOptions({100, 200, true, true, true, true, true, false}));
+    loaded.UtilWinPosX = 1440;
+    loaded.chkTexture = false;
+    SaveUtilityOptions(loaded);
+    EXPECT_EQ(folder.read("viewer/VANTORA.INI"),
+              viewerBytes + crlfLines({"[Utility]", "UtilWinPosX=1440", "utilwinposy=200",
+                                       "; the listing", "chkSlide=True", "chkTexture=False",
+                                       "chkSound=True", "chkPlayList=True", "UseNotepad=True",
+                                       "SlideNumbers=False", "", "[Launcher]", "Mode=2"}));
 }
 
 TEST_F(ViewerInstall, ResetDeletesTheFileAfterAskingAndEditOpensItInNotepad) {
