@@ -1,57 +1,51 @@
 #include "platform/DesktopShellOpener.h"
+#include "platform/HostProgramStarter.h"
 
-#include "FakeSeams.h"
 #include "TestSupport.h"
 
 #include <QDesktopServices>
-#include <QObject>
-#include <QUrl>
+#include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace vt {
 namespace {
 
 // Catches what would reach the browser or the file manager.
-class UrlRecorder : public QObject {
+struct UrlRecorder : QObject {
     Q_OBJECT
-  public slots:
-    void open(const QUrl& url) { urls.push_back(url.toString().toStdString()); }
-
-public:
+  public:
+    Q_INVOKABLE void open(const QUrl& url) { urls.push_back(url.toString().toStdString()); }
     std::vector<std::string> urls;
 };
 
-} // namespace
-
-TEST(DesktopShellOpener, PagesAndDocumentsGoToTheDesktopProgramsToTheStarter) {
+TEST(DesktopShellOpener, PagesAndDocumentsGoToTheDesktopProgramsStartDetached) {
     UrlRecorder recorder;
-    QDesktopServices::setUrlHandler("http", &recorder, "open");
     QDesktopServices::setUrlHandler("file", &recorder, "open");
     test::TempFolder temp;
-    test::FakeProgramStarter starter;
+    HostProgramStarter starter(ProgramSearch({}));
     DesktopShellOpener shell(starter);
-    const std::string page = "http://www.vantora.example/vantora/version/check.htm?v=3.1.226";
-    EXPECT_EQ(shell.open(page, {}, temp.win()).code, 42);
-    EXPECT_EQ(shell.open("README.HTM", {}, temp.win("Viewer")).code, 2);
-    EXPECT_EQ(shell.open("Q:\\README.HTM", {}, {}).code, 2);
+    EXPECT_EQ(shell.open("file:///p?v=3", {}, temp.win()).code, 42);
     temp.write("Viewer/README.HTM", "<p>");
     EXPECT_TRUE(shell.open("README.HTM", {}, temp.win("Viewer")).succeeded());
-    EXPECT_TRUE(shell.open(temp.win("VIEWER\\readme.htm"), {}, {}).succeeded());
-    const std::string readme = "file://" + temp.host("Viewer/README.HTM");
-    EXPECT_EQ(recorder.urls, (std::vector<std::string>{page, readme, readme}));
-
-    const std::string listing = "\"" + temp.win("VTUtil.tmp") + "\"";
-    EXPECT_TRUE(shell.open("NOTEPAD.EXE", listing, temp.win()).succeeded());
-    starter.failure = "No such file or directory";
-    EXPECT_EQ(shell.open("C:\\V\\VTLaunch.EXE", {}, {}).failure, starter.failure);
-    ASSERT_EQ(starter.starts.size(), 2u);
-    EXPECT_EQ(starter.starts[0].commandLine, "\"NOTEPAD.EXE\" " + listing);
-    EXPECT_EQ(starter.starts[0].workingFolder, temp.win());
-    EXPECT_EQ(starter.starts[1].commandLine, "\"C:\\V\\VTLaunch.EXE\"");
-    QDesktopServices::unsetUrlHandler("http");
+    EXPECT_EQ(recorder.urls, (std::vector<std::string>{
+                                 "file:///p?v=3", "file://" + temp.host("Viewer/README.HTM")}));
     QDesktopServices::unsetUrlHandler("file");
+
+    // A program that cannot start says why, in the system's words only; one
+    // that can runs on by itself, in the given folder, with its parameters.
+    const std::string viewer = temp.win("Vantora Viewer\\VTViewer.EXE");
+    temp.write("Vantora Viewer/vtviewer", "#!/nowhere/sh\n");
+    ::chmod(temp.host("Vantora Viewer/vtviewer").c_str(), 0755);
+    EXPECT_EQ(shell.open(viewer, {}, temp.win("Viewer")).failure, "No such file or directory");
+    temp.write("Vantora Viewer/vtviewer",
+               "#!/bin/sh\nprintf '%s|' \"$PWD\" \"$@\" >t && mv t started\n");
+    EXPECT_TRUE(shell.open(viewer, "/SHOW \"a b\"", temp.win("Viewer")).succeeded());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return temp.exists("Viewer/started"); }, 10000));
+    EXPECT_EQ(temp.read("Viewer/started"), temp.host("Viewer") + "|/SHOW|a b|");
 }
 
+} // namespace
 } // namespace vt
 
 #include "DesktopShellOpenerTest.moc"
