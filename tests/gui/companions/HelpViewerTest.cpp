@@ -4,6 +4,10 @@
 #include "TestSupport.h"
 #include "platform/DriveMap.h"
 
+#include <QHelpEngine>
+#include <QHelpIndexModel>
+#include <QHelpSearchEngine>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -56,6 +60,24 @@ TEST_F(HelpViewerTest, ContextNumbersContentsAndSearchShowTheirPages) {
     EXPECT_EQ(window.page().fileName() + QString::number(tab(window)), "index.html0");
     viewer.close();
     EXPECT_FALSE(window.isVisible());
+}
+
+// The index and the full-text search need Qt Help's SQLite plugin at run time.
+TEST_F(HelpViewerTest, IndexAndSearchAreFilled) {
+    if (built.empty())
+        GTEST_SKIP() << "no help file was built";
+    HelpViewer viewer(DriveMap::current().toWindows(built) + "\\");
+    viewer.showContents();
+    QHelpEngine& engine = viewer.window()->engine();
+    QHelpSearchEngine& search = *engine.searchEngine();
+    QSignalSpy indexed(&search, &QHelpSearchEngine::indexingFinished);
+    QTRY_VERIFY_WITH_TIMEOUT(engine.indexModel()->stringList().contains("Wine"), 10000);
+    ASSERT_TRUE(indexed.count() > 0 || indexed.wait(20000));
+    QSignalSpy searched(&search, &QHelpSearchEngine::searchingFinished);
+    search.search(QStringLiteral("dosdevices"));
+    ASSERT_TRUE(searched.wait(10000));
+    ASSERT_EQ(search.searchResultCount(), 1);
+    EXPECT_EQ(search.searchResults(0, 1).first().url().fileName(), QStringLiteral("paths.html"));
 }
 
 TEST_F(HelpViewerTest, MissingHelpFileExplainsItself) {
