@@ -105,28 +105,20 @@ void FieldReader::notANumber(std::string_view field) const {
                       " does not hold a whole number that fits its field: " + shown(field)};
 }
 
-std::int16_t FieldReader::integer() {
+template <typename Int>
+Int FieldReader::wholeNumber(std::optional<Int> (*convert)(double)) {
     const std::string_view field = rawField();
-    std::int16_t value = 0;
+    Int value = 0;
     if (readPlainInteger(field, value))
         return value;
     const auto number = parseNumber(field);
-    const auto rounded = number ? toInt16(*number) : std::nullopt;
+    const auto rounded = number ? convert(*number) : std::nullopt;
     if (!rounded)
         notANumber(field);
     return *rounded;
 }
 
-std::int32_t FieldReader::longInteger() {
-    const std::string_view field = rawField();
-    std::int32_t value = 0;
-    if (readPlainInteger(field, value))
-        return value;
-    const auto number = parseNumber(field);
-    const auto rounded = number ? toInt32(*number) : std::nullopt;
-    if (!rounded)
-        notANumber(field);
-    return *rounded;
-}
+std::int16_t FieldReader::integer() { return wholeNumber(toInt16); }
+std::int32_t FieldReader::longInteger() { return wholeNumber(toInt32); }
 
 } // namespace vt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,7 @@ private:
     std::string_view rawField();
     void startLine();
     [[noreturn]] void notANumber(std::string_view field) const;
+    template <typename Int> Int wholeNumber(std::optional<Int> (*convert)(double));
 
     std::string_view m_bytes;
     std::size_t m_pos = 0;
