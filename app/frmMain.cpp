@@ -5,6 +5,7 @@
 #include "common/FormGeometry.h"
 #include "common/MenuKeysWin.h"
 #include "common/PathText.h"
+#include "common/Pictures.h"
 #include "common/QtText.h"
 #include "common/Texts.h"
 #include "companions/CompanionCommands.h"
@@ -25,12 +26,6 @@
 
 #include <algorithm>
 
-// The pictures live in the vtgui library, which the linker would otherwise
-// leave out.
-static void loadPictures() {
-    Q_INIT_RESOURCE(vtutil);
-}
-
 namespace vt {
 
 frmMain::frmMain(const MainWindowSeams& seams, std::string appFolder, UtilityOptions options,
@@ -43,7 +38,7 @@ frmMain::frmMain(const MainWindowSeams& seams, std::string appFolder, UtilityOpt
       m_web(std::make_unique<WebCommands>(seams.shell, seams.busy, seams.prompter, m_appFolder)),
       m_shortcuts(std::make_unique<ShortcutCommands>(seams.shortcuts, seams.busy, seams.prompter,
                                                      m_appFolder, m_paths)) {
-    loadPictures();
+    loadProgramPictures();
     ui->setupUi(this);
     QIcon icon;
     for (const char* size : {"32", "48", "64"})

@@ -2,6 +2,7 @@
 
 #include "common/BusyPointer.h"
 #include "common/FormGeometry.h"
+#include "common/Pictures.h"
 #include "common/QtText.h"
 #include "companions/HelpFacility.h"
 #include "patheditor/PathEditorTexts.h"
@@ -9,7 +10,6 @@
 
 #include <QEvent>
 #include <QShortcut>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -42,7 +42,7 @@ frmEditPath::frmEditPath(SlideShowModel& model, Prompter& prompter, BusyPointer&
     : QDialog(parent), m_ui(std::make_unique<Ui::frmEditPath>()), m_model(model),
       m_prompter(prompter), m_pointer(pointer), m_help(help), m_editor(model) {
     m_ui->setupUi(this);
-    m_ui->CmdHelp->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    m_ui->CmdHelp->setIcon(helpPicture());
     placeAtScreenDpi(*this);
     // The boxes tell by their focus which one Modify works on.
     m_ui->TextSound->installEventFilter(this);
