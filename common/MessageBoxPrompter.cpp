@@ -1,5 +1,6 @@
 #include "common/MessageBoxPrompter.h"
 
+#include "common/Pictures.h"
 #include "common/QtText.h"
 #include "common/Texts.h"
 #include "companions/HelpFacility.h"
@@ -80,6 +81,8 @@ std::string MessageBoxPrompter::input(std::string_view prompt, std::string_view 
     if (m_help)
         buttons |= QDialogButtonBox::Help;
     auto* box = new QDialogButtonBox(buttons, &dialog);
+    if (QPushButton* helpButton = box->button(QDialogButtonBox::Help))
+        helpButton->setIcon(helpPicture());
     layout->addWidget(label);
     layout->addWidget(edit);
     layout->addWidget(box);

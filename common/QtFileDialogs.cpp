@@ -1,5 +1,6 @@
 #include "common/QtFileDialogs.h"
 
+#include "common/Pictures.h"
 #include "common/QtText.h"
 #include "companions/HelpFacility.h"
 #include "platform/DriveMap.h"
@@ -8,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPushButton>
 
 namespace vt {
 namespace {
@@ -43,7 +45,7 @@ void QtFileDialogs::prepare(QFileDialog& dialog, const FileDialogRequest& reques
 
     // Qt's own dialog keeps its buttons in a box named buttonBox.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
-        buttons->addButton(QDialogButtonBox::Help);
+        buttons->addButton(QDialogButtonBox::Help)->setIcon(helpPicture());
         HelpFacility& help = m_help;
         const int topic = request.helpContext;
         QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
