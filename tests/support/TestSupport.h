@@ -29,8 +29,8 @@ struct RecordingPrompter : Prompter {
         return next(answers, message.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok);
     }
     std::string input(std::string_view prompt, std::string_view title, std::string_view initial,
-                      int helpContext) override {
-        inputs.push_back({std::string(prompt), std::string(title), std::string(initial), helpContext});
+                      int help) override {
+        inputs.push_back({std::string(prompt), std::string(title), std::string(initial), help});
         return next(typed, std::string());
     }
     std::vector<std::string> texts() const; // of all messages, for whole-text comparisons
