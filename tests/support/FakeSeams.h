@@ -1,21 +1,19 @@
 #pragma once
 
+#include "TestSupport.h"
+
 #include "common/BusyPointer.h"
 #include "common/FileDialogs.h"
 #include "companions/HelpFacility.h"
 #include "platform/ProgramStarter.h"
 #include "platform/ShellOpen.h"
 
-#include <deque>
 #include <optional>
-#include <string>
-#include <vector>
 
 // Stand-ins for the platform seams, recording what the program asked of them.
 namespace vt::test {
 
-class FakeBusyPointer : public BusyPointer {
-public:
+struct FakeBusyPointer : BusyPointer {
     bool isDefault() const override { return !hourglass; }
     void setHourglass() override { hourglass = true; }
     void setDefault() override { hourglass = false; }
@@ -26,26 +24,18 @@ public:
 };
 
 // Answers each dialog from a script; an empty script cancels.
-class ScriptedFileDialogs : public FileDialogs {
-public:
+struct ScriptedFileDialogs : FileDialogs {
     std::optional<std::string> choose(const FileDialogRequest& request) override {
         requests.push_back(request);
-        if (results.empty())
-            return std::nullopt;
-        auto result = results.front();
-        results.pop_front();
-        return result;
+        return next(results, std::optional<std::string>());
     }
 
     std::deque<std::optional<std::string>> results;
     std::vector<FileDialogRequest> requests;
 };
 
-class FakeProgramStarter : public ProgramStarter {
-public:
-    struct Start {
-        std::string commandLine, workingFolder;
-    };
+struct FakeProgramStarter : ProgramStarter {
+    struct Start { std::string commandLine, workingFolder; };
     std::string start(std::string_view commandLine, std::string_view workingFolder) override {
         starts.push_back({std::string(commandLine), std::string(workingFolder)});
         return failure;
@@ -55,11 +45,8 @@ public:
     std::string failure; // what the next starts fail with; empty: they succeed
 };
 
-class FakeShellOpener : public ShellOpener {
-public:
-    struct Call {
-        std::string file, parameters, folder;
-    };
+struct FakeShellOpener : ShellOpener {
+    struct Call { std::string file, parameters, folder; };
     ShellResult open(std::string_view file, std::string_view parameters,
                      std::string_view folder) override {
         calls.push_back({std::string(file), std::string(parameters), std::string(folder)});
@@ -71,12 +58,9 @@ public:
 };
 
 // Records help requests as "contents", "topic 450", "search", "close".
-class RecordingHelp : public HelpFacility {
-public:
+struct RecordingHelp : HelpFacility {
     void showContents() override { requests.emplace_back("contents"); }
-    void showTopic(int contextId) override {
-        requests.push_back("topic " + std::to_string(contextId));
-    }
+    void showTopic(int id) override { requests.push_back("topic " + std::to_string(id)); }
     void showSearch() override { requests.emplace_back("search"); }
     void close() override { requests.emplace_back("close"); }
 

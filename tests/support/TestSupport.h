@@ -4,33 +4,53 @@
 #include "platform/DriveMap.h"
 
 #include <deque>
-#include <optional>
+#include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace vt::test {
 
+// The next entry of a script, or `otherwise` once it has run out.
+template <class T> T next(std::deque<T>& script, T otherwise) {
+    if (script.empty())
+        return otherwise;
+    T first = std::move(script.front());
+    script.pop_front();
+    return first;
+}
+
 // Records every message box and answers from a script: Yes (or OK) when the
 // script has run out.
-class RecordingPrompter : public Prompter {
-public:
-    struct Input {
-        std::string prompt, title, initial;
-        int helpContext = 0;
-    };
+struct RecordingPrompter : Prompter {
+    struct Input { std::string prompt, title, initial; int helpContext = 0; };
 
-    Answer show(const Message& message) override;
+    Answer show(const Message& message) override {
+        messages.push_back(message);
+        return next(answers, message.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok);
+    }
     std::string input(std::string_view prompt, std::string_view title, std::string_view initial,
-                      int helpContext) override;
+                      int help) override {
+        inputs.push_back({std::string(prompt), std::string(title), std::string(initial), help});
+        return next(typed, std::string());
+    }
+    std::vector<std::string> texts() const; // of all messages, for whole-text comparisons
 
     std::vector<Message> messages;
     std::deque<Answer> answers;
     std::vector<Input> inputs;
     std::deque<std::string> typed; // what the user types into input boxes
+};
 
-    // The texts of all messages, for whole-text comparisons.
-    std::vector<std::string> texts() const;
+// Undoes a change to the process's state when a test ends.
+class Undo {
+public:
+    explicit Undo(std::function<void()> undo) : m_undo(std::move(undo)) {}
+    ~Undo() { m_undo(); }
+    Undo(const Undo&) = delete;
+    Undo& operator=(const Undo&) = delete;
+
+private:
+    std::function<void()> m_undo;
 };
 
 // A fresh folder under the host's temporary folder, removed afterwards.
@@ -41,8 +61,8 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    std::string host(std::string_view name = {}) const; // a host path inside
-    std::string win(std::string_view name = {}) const;  // the same in Windows form
+    std::string host(std::string_view name = {}) const { return m_root + std::string(name); }
+    std::string win(std::string_view name = {}) const; // the same in Windows form
     void write(std::string_view name, std::string_view bytes) const;
     std::string read(std::string_view name) const;
     bool exists(std::string_view name) const;
@@ -51,56 +71,34 @@ private:
     std::string m_root; // ends in '/'
 };
 
-// Sets (or, with nullptr, unsets) an environment variable for one test and
-// puts the old value back afterwards.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(std::string name, const char* value);
-    ~ScopedEnvironment();
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-    std::string m_name;
-    std::optional<std::string> m_old;
+// Sets (or, with nullptr, unsets) an environment variable for one test.
+struct ScopedEnvironment : Undo {
+    ScopedEnvironment(const std::string& name, const char* value);
 };
 
 // Makes map the program's drive map for one test.
-class ScopedDriveMap {
-public:
-    explicit ScopedDriveMap(DriveMap map);
-    ~ScopedDriveMap();
-    ScopedDriveMap(const ScopedDriveMap&) = delete;
-    ScopedDriveMap& operator=(const ScopedDriveMap&) = delete;
-
-private:
-    DriveMap m_old;
+struct ScopedDriveMap : Undo {
+    explicit ScopedDriveMap(DriveMap map)
+        : Undo([old = DriveMap::current()] { DriveMap::setCurrent(old); }) {
+        DriveMap::setCurrent(std::move(map));
+    }
 };
 
-// Makes folder the current folder for one test.
-class ScopedCurrentFolder {
-public:
+// Makes a host folder the current folder for one test.
+struct ScopedCurrentFolder : Undo {
     explicit ScopedCurrentFolder(const std::string& hostFolder);
-    ~ScopedCurrentFolder();
-    ScopedCurrentFolder(const ScopedCurrentFolder&) = delete;
-    ScopedCurrentFolder& operator=(const ScopedCurrentFolder&) = delete;
-
-private:
-    std::string m_old;
 };
 
 // CR LF after every line.
 std::string crlfLines(const std::vector<std::string>& lines);
+std::string inQuotes(std::string_view text);
 
 // Builds the lines of a show file; every field has a plain default.
 struct ShowFile {
     std::string version = "Version 3.0";
     int soundMode = 0;
     std::string mainSound;
-    struct SlideLines {
-        std::string file, text, sound, texture, text2;
-        int setting6 = 1;
-    };
+    struct SlideLines { std::string file, text, sound, texture, text2; int setting6 = 1; };
     std::vector<SlideLines> slides;
     bool hasPlayList = false;
     std::vector<std::string> playList;
@@ -109,7 +107,5 @@ struct ShowFile {
     std::vector<std::string> lines() const;
     std::string bytes() const { return crlfLines(lines()); }
 };
-
-std::string inQuotes(std::string_view text);
 
 } // namespace vt::test

@@ -2,46 +2,69 @@
 
 #include "DialogTesting.h"
 #include "FakeSeams.h"
-#include "TestSupport.h"
 
-#include "app/Settings.h"
 #include "app/frmMain.h"
+#include "common/QtText.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
 
 namespace vt::test {
 
-// A main window on stand-in seams, and shows to open in a temporary folder.
+// A main window on stand-in seams, whose viewer folder and shows are in a
+// temporary folder.
 class MainWindowTest : public ::testing::Test {
   protected:
-    frmMain& build();
+    MainWindowTest() {
+        registry.write("VTViewer.ini", "[Settings]\r\nEXEPath=" + temp.win() + "\r\n");
+    }
+    frmMain& build() {
+        // No shortcut component: every shortcut meets its failure path.
+        const MainWindowSeams seams{prompter, dialogs, busy, starter, shell, help,
+                                    [] { return std::unique_ptr<ShortcutHelper>(); }};
+        window = std::make_unique<frmMain>(seams, "Z:\\opt\\Vantora\\", options, ProgramPaths{});
+        return *window;
+    }
     template <class T = QWidget> T* control(const char* name) const {
         return test::control<T>(*window, name);
     }
-    // A label's or button's caption.
-    std::string text(const char* name) const;
-    std::string tip(const char* name) const;
-    bool enabled(const char* name) const { return control(name)->isEnabled(); }
+    std::string text(const char* name) const { return fromQString(control<QLabel>(name)->text()); }
+    std::string tip(const char* name) const { return fromQString(control(name)->toolTip()); }
+    // '1' for each control that is enabled, '0' for each that is not.
+    std::string enabled(const std::vector<const char*>& names) const {
+        std::string states;
+        for (const char* name : names)
+            states += control(name)->isEnabled() ? '1' : '0';
+        return states;
+    }
     void click(const char* name) {
         QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
     }
-    std::vector<std::string> appendRows() const;
-
-    // Writes a show of `slides` slides; pick() answers the next file dialog.
-    std::string show(const std::string& name, int slides,
-                     const std::string& version = "Version 3.0");
-    void pick(const std::string& windowsPath) { dialogs.results.push_back(windowsPath); }
     void pickAndClick(const std::string& windowsPath, const char* button) {
-        pick(windowsPath);
+        dialogs.results.push_back(windowsPath);
         click(button);
+    }
+    // The last file dialog's title, flags and help topic.
+    std::string lastDialog() const {
+        const FileDialogRequest& r = dialogs.requests.back();
+        return r.title + " " + std::to_string(r.flags) + " " + std::to_string(r.helpContext);
+    }
+    std::vector<std::string> appendRows() const {
+        auto* list = control<QComboBox>("ComboAppend");
+        std::vector<std::string> rows;
+        for (int i = 0; i < list->count(); ++i)
+            rows.push_back(fromQString(list->itemText(i)));
+        return rows;
+    }
+    // Writes a show of `slides` slides and gives its Windows path.
+    std::string show(const std::string& name, int slides, std::string version = "Version 3.0") {
+        ShowFile file;
+        file.version = std::move(version);
+        for (int i = 0; i < slides; ++i)
+            file.slides.push_back({"C:\\" + name + std::to_string(i) + ".jpg", "", "", "", ""});
+        temp.write(name, file.bytes());
+        return temp.win(name);
     }
 
     RecordingPrompter prompter;
@@ -50,10 +73,9 @@ class MainWindowTest : public ::testing::Test {
     FakeProgramStarter starter;
     FakeShellOpener shell;
     RecordingHelp help;
-    // No shortcut component: every shortcut meets its failure path.
-    ShortcutHelperFactory shortcuts = [] { return std::unique_ptr<ShortcutHelper>(); };
     UtilityOptions options;
-    TempFolder temp;
+    TempFolder temp, registry;
+    ScopedEnvironment config{"XDG_CONFIG_HOME", registry.host().c_str()};
     std::unique_ptr<frmMain> window;
 };
 
