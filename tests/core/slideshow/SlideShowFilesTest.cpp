@@ -1,7 +1,9 @@
 #include "TestSupport.h"
 
 #include "slideshow/SlideShowCommands.h"
+#include "slideshow/SlideShowWriter.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -18,7 +20,7 @@ const std::string HeaderFailure = "An error occurred while reading the slide sho
 const std::string DataFailure = "An error occurred while reading slide show data.\r\n\r\n";
 const std::string NotANumber = "does not hold a whole number that fits its field: ";
 
-class Reader : public ::testing::Test {
+class ShowFiles : public ::testing::Test {
 protected:
     // Writes bytes as show.vts and opens it as the Open command does.
     void open(const std::string& bytes) {
@@ -35,6 +37,28 @@ protected:
             lines[static_cast<std::size_t>(index)] = line;
         open(crlfLines(lines));
     }
+    std::string write(const std::string& name) {
+        WriteSlideShow(*model, folder.win(), name, prompter, lastSlideShow);
+        return folder.read(name);
+    }
+    void append(const std::string& name, const std::string& bytes) {
+        folder.write(name, bytes);
+        ReadAppendedSlideShow(*model, folder.win(name), prompter,
+                              [this](std::string_view line) { version = std::string(line); });
+    }
+    // The source that shows are appended to: five slides, no play list.
+    void openSource() {
+        ShowFile source = slidesNamed("src", 5);
+        source.mainSound = "C:\\theme.wav";
+        folder.write("source.vts", source.bytes());
+        openSlideShow(*model, folder.win("source.vts"), prompter);
+    }
+    static ShowFile slidesNamed(const std::string& prefix, int count) {
+        ShowFile show;
+        for (int i = 0; i < count; ++i)
+            show.slides.push_back({prefix + std::to_string(i) + ".jpg", "", "", "", ""});
+        return show;
+    }
     static ShowFile twoSlides() {
         ShowFile show;
         show.slides = {{"C:\\Pics\\a.jpg", "Beach", "7", "C:\\Tex\\t.bmp", "note"},
@@ -46,9 +70,10 @@ protected:
     RecordingPrompter prompter;
     std::unique_ptr<SlideShowModel> model = std::make_unique<SlideShowModel>();
     std::optional<std::string> version;
+    std::string lastSlideShow;
 };
 
-TEST_F(Reader, MakesRelativePathsAbsoluteWithTheShowsFolder) {
+TEST_F(ShowFiles, MakesRelativePathsAbsoluteWithTheShowsFolder) {
     ShowFile show;
     show.mainSound = "theme.wav";
     show.slides = {{"pics\\a.jpg", "Beach", "7", "tex\\t.bmp", "notes\\x"},
@@ -74,7 +99,7 @@ TEST_F(Reader, MakesRelativePathsAbsoluteWithTheShowsFolder) {
     EXPECT_EQ(model->slide(3), Slide{});
 }
 
-TEST_F(Reader, RejectsOtherFilesAndReleasesWithTheirMessages) {
+TEST_F(ShowFiles, RejectsOtherFilesAndReleasesWithTheirMessages) {
     ShowFile lowerCase = twoSlides();
     lowerCase.version = "version 3.0";
     open(lowerCase);
@@ -100,7 +125,7 @@ TEST_F(Reader, RejectsOtherFilesAndReleasesWithTheirMessages) {
     EXPECT_EQ(prompter.messages.size(), 2u);
 }
 
-TEST_F(Reader, ReportsFilesThatCannotBeReadOrEndEarly) {
+TEST_F(ShowFiles, ReportsFilesThatCannotBeReadOrEndEarly) {
     openSlideShow(*model, folder.win("missing.vts"), prompter);
     openSlideShow(*model, folder.win(), prompter);
     open("");
@@ -121,7 +146,7 @@ TEST_F(Reader, ReportsFilesThatCannotBeReadOrEndEarly) {
     EXPECT_EQ(model->SlideCount, 0);
 }
 
-TEST_F(Reader, ARecordCutShortKeepsWhatWasReadAndLeavesPathsRelative) {
+TEST_F(ShowFiles, ARecordCutShortKeepsWhatWasReadAndLeavesPathsRelative) {
     ShowFile show;
     show.slides = {{"pics\\a.jpg", "", "", "", ""}, {"pics\\b.jpg", "", "", "", ""}};
     std::vector<std::string> lines = show.lines();
@@ -133,7 +158,7 @@ TEST_F(Reader, ARecordCutShortKeepsWhatWasReadAndLeavesPathsRelative) {
     EXPECT_EQ(model->slide(0).SlideFile, "pics\\a.jpg");
 }
 
-TEST_F(Reader, NumbersAreRoundedOrRefusedNamingTheLine) {
+TEST_F(ShowFiles, NumbersAreRoundedOrRefusedNamingTheLine) {
     openChanged({{4, "40000"}});          // ShowSetting1 is 16-bit
     openChanged({{2, "three"}});
     openChanged({{25, "1.5e9"}});         // SlideSetting1 of the first slide
@@ -152,7 +177,7 @@ TEST_F(Reader, NumbersAreRoundedOrRefusedNamingTheLine) {
     EXPECT_EQ(model->slide(0).SlideSetting9, -2147483648);
 }
 
-TEST_F(Reader, ShowChoiceTakesOnlyZeroToSixAndStartsAtZero) {
+TEST_F(ShowFiles, ShowChoiceTakesOnlyZeroToSixAndStartsAtZero) {
     for (const auto& [line, expected] : std::vector<std::pair<std::string, int>>{
              {"\"6\"", 6}, {"\"7\"", 0}, {"\"5\"", 5}, {"\"abc\"", 0}, {"\"\"", 0}, {"\" 2.5 \"", 2}}) {
         openChanged({{18, line}});
@@ -161,25 +186,26 @@ TEST_F(Reader, ShowChoiceTakesOnlyZeroToSixAndStartsAtZero) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST_F(Reader, FlagLinesReadAsTheViewerWritesThem) {
+// Each flag line is read in its loose forms and written in its strict one.
+TEST_F(ShowFiles, FlagLinesAreReadLooselyAndWrittenStrictly) {
     struct Case {
-        const char *line20, *line21, *line22;
-        bool flag1, flag2, flag3, flag4;
+        const char *line20, *line21, *line22, *flags, *written;
     };
-    for (const Case& c : {Case{"\"1\"", "\"11\"", "-1", true, true, true, true},
-                          Case{"\"0\"", "\"00\"", "0", false, false, false, false},
-                          Case{"\"\"", "\"\"", "\"\"", false, false, true, true},
-                          Case{"\"x\"", "\"1\"", "\"x\"", true, true, true, true},
-                          Case{"\"0\"", "\"01\"", "\"0\"", false, false, true, false}}) {
+    for (const Case& c : {Case{"\"0\"", "\"00\"", "0", "0000", "\"0\"\r\n\"00\"\r\n0"},
+                          Case{"\"\"", "\"\"", "\"\"", "0011", "\"0\"\r\n\"01\"\r\n-1"},
+                          Case{"\"x\"", "\"1\"", "\"x\"", "1111", "\"1\"\r\n\"11\"\r\n-1"},
+                          Case{"\"0\"", "\"01\"", "\"0\"", "0010", "\"0\"\r\n\"01\"\r\n0"}}) {
         openChanged({{19, c.line20}, {20, c.line21}, {21, c.line22}});
-        EXPECT_EQ((std::vector<bool>{model->ShowFlag1, model->ShowFlag2, model->ShowFlag3,
-                                     model->ShowFlag4}),
-                  (std::vector<bool>{c.flag1, c.flag2, c.flag3, c.flag4}))
-            << c.line20 << c.line21 << c.line22;
+        std::string flags;
+        for (bool flag : {model->ShowFlag1, model->ShowFlag2, model->ShowFlag3, model->ShowFlag4})
+            flags += flag ? '1' : '0';
+        EXPECT_EQ(flags, c.flags) << c.line20 << c.line21 << c.line22;
+        EXPECT_NE(headerBytes(*model).find(std::string("\"2\"\r\n") + c.written + "\r\n\""),
+                  std::string::npos) << c.written;
     }
 }
 
-TEST_F(Reader, FieldsFollowTheQuoteAndCommaRules) {
+TEST_F(ShowFiles, FieldsFollowTheQuoteAndCommaRules) {
     std::vector<std::string> lines = twoSlides().lines();
     lines[0] = "Vantora Slide Show";             // unquoted: the whole line
     lines[3] = "\"unterminated";
@@ -199,7 +225,7 @@ TEST_F(Reader, FieldsFollowTheQuoteAndCommaRules) {
     EXPECT_EQ(model->SlideCount, 2);
 }
 
-TEST_F(Reader, LongTextsAreCutToTheirLimits) {
+TEST_F(ShowFiles, LongTextsAreCutToTheirLimits) {
     ShowFile show;
     const std::string longText(300, 'x');
     show.slides = {{"C:\\" + std::string(500, 'p'), longText, "C:\\" + longText, "C:\\" + longText,
@@ -216,7 +242,7 @@ TEST_F(Reader, LongTextsAreCutToTheirLimits) {
     EXPECT_EQ(s.SlideText2, longText.substr(0, 260));
 }
 
-TEST_F(Reader, KeepsThirtyThousandSlidesAndIgnoresTheRest) {
+TEST_F(ShowFiles, KeepsThirtyThousandSlidesAndIgnoresTheRest) {
     ShowFile show;
     show.slides.assign(MaxSlides + 1, {"C:\\a.jpg", "", "", "", ""});
     show.slides[2].file = ""; // an empty SlideFile ends the count, not the reading
@@ -234,7 +260,7 @@ TEST_F(Reader, KeepsThirtyThousandSlidesAndIgnoresTheRest) {
     EXPECT_EQ(prompter.messages[0].icon, Icon::Exclamation);
 }
 
-TEST_F(Reader, PlayListKeepsSoundsWhereTheyAreFound) {
+TEST_F(ShowFiles, PlayListKeepsSoundsWhereTheyAreFound) {
     folder.write("song.wav", "RIFF");
     folder.write("sub/here.wav", "RIFF");
     folder.write(".hidden.wav", "RIFF");
@@ -260,7 +286,7 @@ TEST_F(Reader, PlayListKeepsSoundsWhereTheyAreFound) {
     EXPECT_EQ(model->PlayListText1 + model->playList(0), "");
 }
 
-TEST_F(Reader, PlayListStopsAtAThousandOrAtAMissingLine) {
+TEST_F(ShowFiles, PlayListStopsAtAThousandOrAtAMissingLine) {
     folder.write("s.wav", "RIFF");
     ShowFile show;
     show.hasPlayList = true;
@@ -283,7 +309,7 @@ TEST_F(Reader, PlayListStopsAtAThousandOrAtAMissingLine) {
                   "file, the remaining files will be skipped..."}));
 }
 
-TEST_F(Reader, AnyBytesEndInAMessageOrAShow) {
+TEST_F(ShowFiles, AnyBytesEndInAMessageOrAShow) {
     std::string noise;
     unsigned seed = 12345;
     for (int i = 0; i < 20000; ++i) {
@@ -298,6 +324,140 @@ TEST_F(Reader, AnyBytesEndInAMessageOrAShow) {
         open(bytes);
         EXPECT_LE(model->SlideCount, MaxSlides);
     }
+}
+
+// Every header line holds a value of its own, so a field read into or written
+// from the wrong place shows.
+TEST_F(ShowFiles, WritesWhatItReadAsVersionThree) {
+    folder.write("song.wav", "RIFF");
+    ShowFile show;
+    show.version = "Version 2.0";
+    show.soundMode = 3;
+    show.mainSound = "C:\\theme.wav";
+    show.slides = {{"C:\\a.jpg", "On the beach", "2", "C:\\t.bmp", "x"}};
+    show.slides[0].setting6 = 0;
+    show.hasPlayList = true;
+    show.playList = {folder.win("song.wav")};
+    open(show);
+    show.version = "Version 3.0";
+    EXPECT_EQ(write("out.vts"), show.bytes());
+    EXPECT_EQ(lastSlideShow, folder.win("out.vts"));
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(ShowFiles, ThePlayListNeedsSoundModeThree) {
+    folder.write("song.wav", "RIFF");
+    ShowFile show;
+    show.soundMode = 2;
+    show.hasPlayList = true;
+    show.playList = {"song.wav"};
+    open(show);
+    ASSERT_EQ(model->PlayListCount, 1);
+    EXPECT_EQ(write("out.vts"), crlfLines(show.headerLines())); // 23 lines, no slides
+    show.soundMode = 3;
+    model->SoundMode = 3;
+    EXPECT_EQ(write("out.vts"), crlfLines(show.headerLines()) +
+                                    "\"<PlayList>\"\r\n\"1\"\r\n\"list one\"\r\n\"list two\"\r\n\"" +
+                                    folder.win("song.wav") + "\"\r\n");
+}
+
+TEST_F(ShowFiles, AFailedWriteIsReportedAndStillRemembered) {
+    open(ShowFile{});
+    WriteSlideShow(*model, folder.win("no\\such\\"), "x.vts", prompter, lastSlideShow);
+    EXPECT_EQ(lastSlideShow, folder.win("no\\such\\x.vts"));
+    if (std::filesystem::exists("/dev/full"))
+        WriteSlideShow(*model, "Z:\\dev\\", "full", prompter, lastSlideShow);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{
+                  "Unable to save new slide show file.\r\n\r\nNo such file or directory...",
+                  "An error occurred while trying to write the new slide show header.\r\n\r\nNo "
+                  "space left on device..."}));
+    EXPECT_EQ(prompter.messages[0].icon, Icon::Critical);
+}
+
+TEST_F(ShowFiles, AppendedAddsSlidesBehindTheSourceWithTheirOwnFolder) {
+    openSource();
+    ShowFile extra = slidesNamed("app", 10);
+    extra.version = "Version 2.0";
+    extra.soundMode = 3;
+    extra.mainSound = "other.wav";
+    extra.slides[0].texture = "tex\\t.bmp";
+    std::vector<std::string> lines = extra.lines();
+    lines[5] = "not a number"; // an appended header is read as texts and cannot fail
+    append("more/extra.vts", crlfLines(lines));
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(version, "Version 2.0");
+    EXPECT_EQ(model->SlideCount, 15);
+    EXPECT_EQ(model->slide(4).SlideFile, folder.win("src4.jpg"));
+    EXPECT_EQ(model->slide(5).SlideFile, folder.win("more\\app0.jpg"));
+    EXPECT_EQ(model->slide(5).SlideTexture, folder.win("more\\tex\\t.bmp"));
+    EXPECT_EQ(model->slide(14).SlideFile, folder.win("more\\app9.jpg"));
+    EXPECT_EQ(model->SoundMode, 0); // the appended header is not kept
+    EXPECT_EQ(model->MainSoundFile, "C:\\theme.wav");
+
+    append("more/extra.vts", extra.bytes()); // the same file again adds its slides again
+    EXPECT_EQ(model->SlideCount, 25);
+    EXPECT_EQ(model->slide(24).SlideFile, folder.win("more\\app9.jpg"));
+}
+
+TEST_F(ShowFiles, AppendedARejectedOrCutFileAddsNothingItCouldNotFinish) {
+    openSource();
+    append("bad.vts", "\"Something else\"\r\n");
+    ShowFile other = slidesNamed("x", 2);
+    other.version = "Version 4.0";
+    append("new.vts", other.bytes());
+    EXPECT_EQ(version, "Version 4.0");
+    EXPECT_EQ(model->SlideCount, 5);
+
+    std::vector<std::string> lines = slidesNamed("cut", 2).lines();
+    lines.resize(lines.size() - 3);
+    append("cut.vts", crlfLines(lines));
+    EXPECT_EQ(prompter.messages.size(), 3u);
+    EXPECT_EQ(model->SlideCount, 6); // the cut record is not counted
+    EXPECT_EQ(model->slide(6).SlideFile, "cut1.jpg"); // and stays behind the end, as read
+    EXPECT_EQ(model->slide(5).SlideFile, "cut0.jpg"); // no path is made absolute after a failure
+}
+
+TEST_F(ShowFiles, AppendedPlayListEntriesJoinTheSourcesList) {
+    openSource();
+    folder.write("a.wav", "RIFF");
+    folder.write("more/b.wav", "RIFF");
+    ShowFile extra = slidesNamed("app", 1);
+    extra.hasPlayList = true;
+    extra.playList = {"b.wav", "missing.wav"};
+    append("more/extra.vts", extra.bytes());
+    EXPECT_EQ(model->PlayListCount, 1);
+    EXPECT_TRUE(model->PlayListPresent);
+    EXPECT_FALSE(model->PlayListFlag); // flag and texts stay the source's
+    EXPECT_EQ(model->PlayListText1, "");
+    EXPECT_EQ(model->playList(0), folder.win("more\\b.wav"));
+
+    extra.playList.assign(1200, "b.wav");
+    append("more/extra.vts", extra.bytes());
+    EXPECT_EQ(model->PlayListCount, 1000);
+    append("more/extra.vts", extra.bytes());
+    const std::string limit = "The maximum number of 1,000 sound files has been reached, unable "
+                              "to add the remaining files to the Play List...";
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{limit, limit}));
+    EXPECT_EQ(model->SlideCount, 8);
+}
+
+TEST_F(ShowFiles, AppendedAFullTableTakesNothingMore) {
+    openSource();
+    append("big.vts", slidesNamed("b", MaxSlides - 6).bytes());
+    EXPECT_EQ(model->SlideCount, MaxSlides - 1);
+    EXPECT_TRUE(prompter.messages.empty());
+    ShowFile two = slidesNamed("t", 2);
+    two.hasPlayList = true;
+    two.playList = {"C:\\x.wav"};
+    append("two.vts", two.bytes());
+    EXPECT_EQ(model->SlideCount, MaxSlides);
+    append("two.vts", two.bytes());
+    EXPECT_EQ(model->SlideCount, MaxSlides);
+    EXPECT_TRUE(model->slide(MaxSlides).SlideFile.empty());
+    const std::string limit = "The maximum of 30,000 slides has been reached.\r\n\r\nAny remaining "
+                              "images in the slide show file will be ignored...";
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{limit, limit}));
 }
 
 } // namespace
