@@ -2,26 +2,23 @@
 #include "app/PreferencesCommands.h"
 
 #include "FakeSeams.h"
-#include "TestSupport.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace vt {
 namespace {
 
-using test::crlfLines;
+using Options = UtilityOptions;
 
 // A viewer installed in viewer\ of a temporary folder, its registry values
 // in the temporary folder's config\.
 class ViewerInstall : public ::testing::Test {
   protected:
     ViewerInstall() {
-        folder.write("viewer/VTViewer.EXE", "");
-        registry("[Settings]\r\nEXEPath=" + viewer + "\r\n[Runtime]\r\nEXEPath=C:\\Runtime\\\r\n");
+        folder.write("config/VTViewer.ini", "[Settings]\r\nEXEPath=" + viewer +
+                                                "\r\n[Runtime]\r\nEXEPath=C:\\Runtime\\\r\n");
     }
 
-    void registry(const std::string& bytes) { folder.write("config/VTViewer.ini", bytes); }
     void preferences(const std::string& bytes) { folder.write("viewer/VANTORA.INI", bytes); }
 
     test::TempFolder folder;
@@ -29,82 +26,48 @@ class ViewerInstall : public ::testing::Test {
     std::string viewer = folder.win("viewer\\");
 };
 
-TEST_F(ViewerInstall, WithoutAPreferencesFileOrAViewerFolderEverythingTakesItsDefault) {
+TEST_F(ViewerInstall, ReadsTheOptionsAsTheViewerWritesThemAndSavingChangesOnlyTheUtilityLines) {
     EXPECT_EQ(PreferencesFile() + "|" + RuntimeFolder(), viewer + "VANTORA.INI|C:\\Runtime\\");
-    EXPECT_EQ(LoadProgramPaths().LastOpenedFile + "|" + LoadProgramPaths().LastSlideShow, "|");
-    SaveUtilityOptions(LoadUtilityOptions());
-    EXPECT_EQ(folder.read("viewer/VANTORA.INI"),
-              crlfLines({"[Utility]", "UtilWinPosX=2000", "UtilWinPosY=2000", "chkSlide=True",
-                               "chkTexture=True", "chkSound=True", "chkPlayList=True",
-                               "UseNotepad=False", "SlideNumbers=False"}));
+    preferences("[Utility]\nchkSound=no\nUseNotepad=yes\nchkTexture=\" \"\nSlideNumbers= TRUE x\n"
+                "UtilWinPosX=abc\nUtilWinPosY=500");
+    EXPECT_EQ(LoadUtilityOptions(), Options());
+    preferences("[Utility]\nchkSlide=FALSE\nchkSound= false \nchkPlayList=False\nUseNotepad=True\n"
+                "SlideNumbers=tRUE\nUtilWinPosX=12.5\nUtilWinPosY= 13.5 ");
+    EXPECT_EQ(LoadUtilityOptions(), Options({12, 14, false, true, false, false, true, true}));
 
-    registry(""); // read afresh every time, never kept
-    EXPECT_EQ(PreferencesFile(), "VANTORA.INI");
-    test::ScopedCurrentFolder here(folder.host());
-    SaveUtilityOptions({-15, 0, false, true, true, true, false, true});
-    EXPECT_EQ(LoadUtilityOptions(), UtilityOptions({-15, 0, false, true, true, true, false, true}));
-}
-
-TEST_F(ViewerInstall, ReadsTheOptionsAsTheViewerWritesThem) {
-    const auto load = [this](const char* lines) {
-        preferences(std::string("[Utility]\n") + lines);
-        return LoadUtilityOptions();
-    };
-    EXPECT_EQ(load("chkSound=no\nUseNotepad=yes\nchkTexture=\" \"\nSlideNumbers= TRUE x"),
-              UtilityOptions());
-    EXPECT_EQ(load("chkSlide=FALSE\nchkTexture= false \nchkPlayList=False\nUseNotepad=True\n"
-                   "SlideNumbers=tRUE"),
-              UtilityOptions({2000, 2000, false, false, true, false, true, true}));
-    EXPECT_EQ(load("UtilWinPosX=abc\nUtilWinPosY=500"), UtilityOptions());
-    EXPECT_EQ(load("UtilWinPosX=12.5\nUtilWinPosY= 13.5 "), UtilityOptions({12, 14}));
-
-    preferences("[Viewer]\r\nLastOpenedFile= " + std::string(300, 'n') +
-                "\r\nLastSlideShow=\"C:\\a b.vts\"");
-    EXPECT_EQ(LoadProgramPaths().LastOpenedFile, std::string(259, 'n'));
-    EXPECT_EQ(LoadProgramPaths().LastSlideShow, "C:\\a b.vts");
-}
-
-TEST_F(ViewerInstall, SavingChangesOnlyTheUtilityLines) {
     // The viewer's section as years of use leave it: 30 keys, notes, odd spacing.
-    std::istringstream keys("WindowState WinPosX WinPosY WinWidth WinHeight SlideDelay Transition "
-                            "FitToScreen ShowToolbar ShowStatusBar BackColor JpegQuality ThumbSize "
-                            "ThumbCache SortOrder ShowHidden LoopShow RandomOrder PlaySounds "
-                            "Volume Language LastFolder RecentCount Recent1 Recent2 ZoomStep "
-                            "Smoothing ConfirmDelete LastOpenedFile LastSlideShow");
     std::string viewerBytes = "; Vantora preferences, edited by hand\r\n[Viewer]\r\n";
-    std::string key;
-    for (int n = 1; keys >> key; ++n) {
+    for (int n = 1; n <= 28; ++n) {
+        const std::string key = "Recent" + std::to_string(n), value = std::to_string(n * 37);
         viewerBytes += n % 7 ? "" : "\r\n; " + key + " comes from the options dialog\r\n";
-        viewerBytes += key + (n % 5 ? "=" : " = \"") + std::to_string(n * 37) + (n % 5 ? "" : "\"");
-        viewerBytes += "\r\n";
+        viewerBytes += key + (n % 5 ? "=" + value : " = \"" + value + "\"") + "\r\n";
     }
-    preferences(viewerBytes +
-                crlfLines({"[Utility]", "UtilWinPosX=100", "utilwinposy = 200", "; the listing",
-                           "chkSlide=true", "chkTexture=True", "chkSound=No", "chkPlayList=True",
-                           "UseNotepad=TRUE", "SlideNumbers=False", "", "[Launcher]", "Mode=2"}));
-    UtilityOptions loaded = LoadUtilityOptions();
-    EXPECT_EQ(loaded, UtilityOptions({100, 200, true, true, true, true, true, false}));
-    loaded.UtilWinPosX = 1440;
-    loaded.chkTexture = false;
-    SaveUtilityOptions(loaded);
+    viewerBytes +=
+        "LastOpenedFile= " + std::string(300, 'n') + "\r\nLastSlideShow=\"C:\\a b.vts\"\r\n";
+    preferences(viewerBytes + test::crlfLines({"[Utility]", "UtilWinPosX=-100", "utilwinposy = 200",
+                                               "; the listing", "chkSlide=true", "chkTexture=True",
+                                               "chkSound=No", "chkPlayList=True", "UseNotepad=TRUE",
+                                               "SlideNumbers=False", "", "[Launcher]", "Mode=2"}));
+    EXPECT_EQ(LoadProgramPaths().LastOpenedFile + "|" + LoadProgramPaths().LastSlideShow,
+              std::string(259, 'n') + "|C:\\a b.vts");
+    EXPECT_EQ(LoadUtilityOptions(), Options({-100, 200, true, true, true, true, true, false}));
+    SaveUtilityOptions({-1440, 200, true, false, true, true, true, false});
     EXPECT_EQ(folder.read("viewer/VANTORA.INI"),
-              viewerBytes + crlfLines({"[Utility]", "UtilWinPosX=1440", "utilwinposy=200",
-                                       "; the listing", "chkSlide=True", "chkTexture=False",
-                                       "chkSound=True", "chkPlayList=True", "UseNotepad=True",
-                                       "SlideNumbers=False", "", "[Launcher]", "Mode=2"}));
+              viewerBytes + test::crlfLines({"[Utility]", "UtilWinPosX=-1440", "utilwinposy=200",
+                                             "; the listing", "chkSlide=True", "chkTexture=False",
+                                             "chkSound=True", "chkPlayList=True", "UseNotepad=True",
+                                             "SlideNumbers=False", "", "[Launcher]", "Mode=2"}));
 }
 
-TEST_F(ViewerInstall, ResetDeletesTheFileAfterAskingAndEditOpensItInNotepad) {
-    preferences("[Viewer]\r\nk=1\r\n");
+TEST_F(ViewerInstall, ResetDeletesTheFileAfterAskingAndTheNextSaveWritesTheDefaultsAlone) {
+    preferences("[Viewer]\r\nLastSlideShow=C:\\a.vts\r\n");
     test::RecordingPrompter prompter;
     prompter.answers = {Answer::Cancel};
     resetPreferences(prompter);
     EXPECT_TRUE(folder.exists("viewer/VANTORA.INI"));
     resetPreferences(prompter);
-    EXPECT_FALSE(folder.exists("viewer/VANTORA.INI"));
-    resetPreferences(prompter);
+    resetPreferences(prompter); // nothing left to delete
     test::FakeProgramStarter starter;
-    editPreferences(starter, prompter);
     starter.failure = "No such file or directory";
     editPreferences(starter, prompter);
 
@@ -122,6 +85,17 @@ TEST_F(ViewerInstall, ResetDeletesTheFileAfterAskingAndEditOpensItInNotepad) {
     EXPECT_EQ(prompter.messages[3].icon, Icon::Exclamation);
     EXPECT_EQ(prompter.messages[4].icon, Icon::Critical);
     EXPECT_EQ(starter.starts.at(0).commandLine, "NOTEPAD.EXE " + viewer + "VANTORA.INI");
+
+    // Without the viewer's folder the bare name is used, in the current folder.
+    folder.write("config/VTViewer.ini", ""); // read afresh every time, never kept
+    EXPECT_EQ(PreferencesFile(), "VANTORA.INI");
+    test::ScopedCurrentFolder here(folder.host("viewer"));
+    EXPECT_EQ(LoadProgramPaths().LastOpenedFile + "|" + LoadProgramPaths().LastSlideShow, "|");
+    SaveUtilityOptions(LoadUtilityOptions());
+    EXPECT_EQ(folder.read("viewer/VANTORA.INI"),
+              "[Utility]\r\nUtilWinPosX=2000\r\nUtilWinPosY=2000"
+              "\r\nchkSlide=True\r\nchkTexture=True\r\nchkSound=True\r\nchkPlayList=True\r\n"
+              "UseNotepad=False\r\nSlideNumbers=False\r\n");
 }
 
 } // namespace
