@@ -1,6 +1,5 @@
 #include "FakeSeams.h"
 #include "ModelBuilder.h"
-#include "TestSupport.h"
 
 #include "patheditor/PathEditor.h"
 
@@ -12,27 +11,28 @@ namespace {
 using Rows = std::vector<std::string>;
 
 TEST(PathEditor, FolderRowsKeepFirstOccurrenceOrderAndCase) {
-    const PathEditor lists(
-        *test::makeModel({{"C:\\Pics\\a.jpg", "", "5"},
-                          {"D:\\b.jpg", "C:\\Tex\\t.bmp", " 12 "},
-                          {"c:\\pics\\c.jpg", "c:\\TEX\\u.bmp", "C:\\Snd\\s.wav"},
-                          {"C:\\Pics\\Holiday\\d.jpg", "", ""},
-                          {"e.jpg", "", ""},
-                          {"C:\\\xc9t\xe9\\f.jpg", "", ""},
-                          {"c:\\\xe9T\xc9\\g.jpg", "", ""}},
-                         {"c:\\snd\\p.wav", "D:\\Music\\q.mp3", "7"}));
+    const auto model = test::makeModel({{"C:\\Pics\\a.jpg", "", "5"},
+                                        {"D:\\b.jpg", "C:\\Tex\\t.bmp", " 12 "},
+                                        {"c:\\pics\\c.jpg", "c:\\TEX\\u.bmp", "C:\\Snd\\s.wav"},
+                                        {"C:\\Pics\\Holiday\\d.jpg", "", ""},
+                                        {"e.jpg", "", ""},
+                                        {"C:\\\xc9t\xe9\\f.jpg", "", ""},
+                                        {"c:\\\xe9T\xc9\\g.jpg", "", ""}},
+                                       {"c:\\snd\\p.wav", "D:\\Music\\q.mp3", "7"});
+    PathEditor lists(*model);
     EXPECT_EQ(lists.ListSlide,
               (Rows{"C:\\Pics\\", "D:\\", "C:\\Pics\\Holiday\\", "", "C:\\\xc9t\xe9\\"}));
     EXPECT_EQ(lists.ListTexture, Rows{"C:\\Tex\\"});
     // Track numbers have no folder; the play list's new folders follow the
     // slides' ones, a numeric entry by its (empty) folder.
     EXPECT_EQ(lists.ListSound, (Rows{"C:\\Snd\\", "D:\\Music\\", ""}));
+    EXPECT_EQ(PathEditor(*test::makeModel({})).ListSlide, Rows{""}); // no slides: still one row
+    EXPECT_FALSE(lists.TextSoundEnabled); // no main sound file: its box is disabled
 
-    PathEditor empty(*test::makeModel({})); // no slides: still one (empty) slide row
-    EXPECT_EQ(empty.ListSlide, Rows{""});
-    // An empty old path begins every entry but replaces only the empty row.
-    EXPECT_EQ(empty.ReplaceFolder("", "D:\\x\\").slide, 0);
-    EXPECT_EQ(empty.ListSlide, Rows{"D:\\x\\"});
+    // An empty old path (an emptied main sound box) begins every entry but
+    // replaces only the empty rows.
+    EXPECT_EQ(lists.ReplaceFolder("", "D:\\x\\").slide, 3);
+    EXPECT_EQ(lists.EditSlideFile, PathEditor(*model).EditSlideFile);
 }
 
 class Modify : public ::testing::Test {
@@ -54,9 +54,29 @@ class Modify : public ::testing::Test {
     test::FakeBusyPointer pointer;
 };
 
-TEST_F(Modify, ReplacesTheFolderInEveryTableAndTheEqualRows) {
-    ASSERT_TRUE(run(SlideBox, 0, "D:\\Images"));
+TEST_F(Modify, RefusesWithoutChangingAnythingThenReplacesTheFolderEverywhere) {
+    EXPECT_FALSE(run(TextureBox, -1, "D:\\x"));
+    EXPECT_FALSE(run(SlideBox, 0, "")); // the input box cancelled
+    EXPECT_FALSE(run(SlideBox, 0, "\\\\server\\share\\"));
+    EXPECT_FALSE(run(SlideBox, 0, "D:\\a\\..\\b"));
+    pointer.setHourglass(); // another command is running: nothing at all happens
+    EXPECT_FALSE(run(SlideBox, 0, "D:\\x"));
+    EXPECT_EQ(prompter.inputs.size(), 3u);
+    EXPECT_EQ(editor.EditSlideFile, PathEditor(*model).EditSlideFile);
+    EXPECT_EQ(prompter.texts(),
+              (Rows{"Select the path you would like to edit and then try again...",
+                    "Unable to modify file path, you must specify the drive and/or folder...",
+                    "The path that was specified contains one or more of the following invalid "
+                    "characters:\r\n\r\n.. <  > \" = ; * , ? +\r\n\r\nEnter a new path and then "
+                    "try again..."}));
+    EXPECT_EQ(prompter.messages[1].icon, Icon::Information);
+    EXPECT_EQ(prompter.messages[2].icon, Icon::Exclamation);
+    for (std::string bad : {"\"", "+", "?", ",", "*", ";", "=", ">", "<", ".."})
+        EXPECT_FALSE(ValidatePathChars("C:\\a" + bad + "b")) << bad;
+    EXPECT_TRUE(ValidatePathChars("C:\\my.pics/new folder\\x.y\\&'()[]{}!@#$%^~\xe9"));
 
+    pointer.setDefault();
+    ASSERT_TRUE(run(SlideBox, 0, "D:\\Images"));
     // The prefix test ignores case, the replacement does not.
     EXPECT_EQ(editor.EditSlideFile,
               (Rows{"D:\\Images\\a.jpg", "c:\\pics\\b.jpg", "D:\\Images\\Holiday\\c.jpg"}));
@@ -65,64 +85,17 @@ TEST_F(Modify, ReplacesTheFolderInEveryTableAndTheEqualRows) {
     EXPECT_EQ(editor.EditPlayList, (Rows{"D:\\Images\\p.wav", "C:\\Other\\q.wav"}));
     EXPECT_EQ(editor.ListSlide, (Rows{"D:\\Images\\", "C:\\Pics\\Holiday\\"}));
     EXPECT_EQ(editor.ListSound, (Rows{"D:\\Images\\", "C:\\Other\\"}));
-    const auto& in = prompter.inputs.at(0);
+    const auto& in = prompter.inputs.back();
     EXPECT_EQ(in.prompt + "|" + in.title + "|" + in.initial + "|" + std::to_string(in.helpContext),
               "Enter a new path or modify the existing one:|Modify Selected Path|C:\\Pics\\|450");
     EXPECT_TRUE(pointer.isDefault());
     EXPECT_EQ(model->slide(0).SlideFile, "C:\\Pics\\a.jpg"); // not before commit
 
-    // A change of letter case only is a change; a row may then equal another.
-    ASSERT_TRUE(run(SlideBox, 0, "d:\\images\\"));
-    ASSERT_TRUE(run(SlideBox, 1, "d:\\images\\"));
-    EXPECT_EQ(editor.ListSlide, (Rows{"d:\\images\\", "d:\\images\\"}));
-
+    ASSERT_TRUE(run(SlideBox, 0, "d:\\images\\")); // a change of letter case only is a change
     editor.commit(*model);
     EXPECT_EQ(model->slide(2).SlideFile, "d:\\images\\Holiday\\c.jpg");
     EXPECT_EQ(model->playList(0), "d:\\images\\p.wav");
     EXPECT_EQ(model->MainSoundFile, "C:\\Pics\\m.mid"); // trimmed
-}
-
-TEST_F(Modify, RefusesWithoutChangingAnything) {
-    EXPECT_FALSE(run(NoBox, 0, "D:\\x"));
-    EXPECT_FALSE(run(TextureBox, -1, "D:\\x"));
-    EXPECT_FALSE(run(SlideBox, 0, "")); // the input box cancelled
-    EXPECT_FALSE(run(SlideBox, 0, "\\\\server\\share\\"));
-    EXPECT_FALSE(run(SlideBox, 0, "D:\\a\\..\\b"));
-    pointer.setHourglass(); // another command is running: nothing at all happens
-    EXPECT_FALSE(run(SlideBox, 0, "D:\\x"));
-
-    EXPECT_EQ(prompter.inputs.size(), 3u);
-    EXPECT_EQ(editor.EditSlideFile, PathEditor(*model).EditSlideFile);
-    const std::string select = "Select the path you would like to edit and then try again...";
-    const std::string invalid = "The path that was specified contains one or more of the following "
-                                "invalid characters:\r\n\r\n.. <  > \" = ; * , ? +\r\n\r\nEnter a "
-                                "new path and then try again...";
-    EXPECT_EQ(
-        prompter.texts(),
-        (Rows{select, select,
-              "Unable to modify file path, you must specify the drive and/or folder...", invalid}));
-    EXPECT_EQ(prompter.messages[2].icon, Icon::Information);
-    EXPECT_EQ(prompter.messages[3].icon, Icon::Exclamation);
-
-    for (std::string bad : {"\"", "+", "?", ",", "*", ";", "=", ">", "<", ".."})
-        EXPECT_FALSE(ValidatePathChars("C:\\a" + bad + "b")) << bad;
-    EXPECT_TRUE(ValidatePathChars("C:\\my.pics/new folder\\x.y\\&'()[]{}!@#$%^~\xe9"));
-}
-
-TEST_F(Modify, AnEmptiedMainSoundBoxReplacesNothingAndClearsTheMainSound) {
-    // As a source it begins every entry, but an empty text replaces nothing.
-    editor.TextSound = "";
-    ASSERT_TRUE(run(MainSoundBox, -1, "D:\\x"));
-    EXPECT_EQ(editor.EditSlideFile, PathEditor(*model).EditSlideFile);
-
-    editor.TextSound = "   ";
-    editor.commit(*model);
-    EXPECT_EQ(model->MainSoundFile, "");
-    PathEditor silent(*model); // a show without a main sound file: the box is disabled
-    EXPECT_FALSE(silent.TextSoundEnabled);
-    silent.TextSound = "C:\\typed.wav";
-    silent.commit(*model);
-    EXPECT_EQ(model->MainSoundFile, "");
 }
 
 } // namespace
