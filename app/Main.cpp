@@ -16,6 +16,7 @@
 #include "shortcuts/DesktopShortcuts.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace vt {
 
@@ -29,6 +30,16 @@ bool claimSingleInstance(SingleInstance& instance, Prompter& prompter) {
     prompter.inform(std::string(texts::OneCopyStart) + std::string(ProgramTitle) +
                     std::string(texts::OneCopyEnd));
     return false;
+}
+
+std::string showFromArguments(const QStringList& arguments) {
+    if (arguments.size() < 2)
+        return {};
+    return DriveMap::current().toWindowsFromUser(arguments.at(1).toStdString());
+}
+
+void openWhenShown(frmMain& window, const std::string& path) {
+    QTimer::singleShot(0, &window, [&window, path] { window.openShow(path); });
 }
 
 int Main(QApplication& app) {
@@ -56,6 +67,10 @@ int Main(QApplication& app) {
     prompter.setParentWindow(&window);
     dialogs.setParentWindow(&window);
     window.show();
+    if (const std::string show = showFromArguments(QCoreApplication::arguments()); !show.empty()) {
+        dialogs.remember(show);
+        openWhenShown(window, show);
+    }
     return app.exec();
 }
 

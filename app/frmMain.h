@@ -60,6 +60,8 @@ class frmMain : public QMainWindow {
 
     // Slide Show File Management
     void CmdOpenSS_Click();
+    // What Open does once its dialog has chosen `path` (Windows form).
+    void openShow(const std::string& path);
     void CmdAppendSS_Click();
     void ComboAppend_Click();
     void CmdEditSSPaths_Click();

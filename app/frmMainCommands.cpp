@@ -52,19 +52,23 @@ void frmMain::CmdOpenSS_Click() {
         return;
     const auto chosen = m_seams.dialogs.choose(
         {FileDialogRequest::Kind::Open, std::string(texts::OpenTitle), PickFlags, OpenHelp});
-    if (!chosen)
-        return;
+    if (chosen)
+        openShow(*chosen);
+}
+
+void frmMain::openShow(const std::string& path) {
+    BusyPointer& busy = m_seams.busy;
     busy.setHourglass();
     busy.processPending();
     resetAppendList();
     ui->lblCreateSS->setText(toQString(texts::NoDestinationYet));
     ui->lblFilePaths->setText(toQString(texts::PathsNotEdited));
     ui->lblAppendVer->setText(toQString(texts::NoVersionYet));
-    showPath(ui->lblSourceSS, *chosen);
+    showPath(ui->lblSourceSS, path);
     for (QWidget* command :
          {ui->CmdEditSSPaths, ui->CmdAppendSS, ui->CmdCreateSS, ui->CmdFilenames})
         command->setEnabled(true);
-    openSlideShow(*m_model, *chosen, m_seams.prompter,
+    openSlideShow(*m_model, path, m_seams.prompter,
                   [this](std::string_view line) { ui->lblSourceVer->setText(toQString(line)); });
     showSlideCount();
     busy.setDefault();

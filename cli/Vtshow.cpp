@@ -125,6 +125,11 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return list(rest, out, err);
     if (args[0] == "folders")
         return folders(rest, out, err);
+    if (args[0] == "--version") {
+        out << "vtshow " << VT_VERSION_MAJOR << '.' << VT_VERSION_MINOR << '.' << VT_VERSION_PATCH
+            << '\n';
+        return Success;
+    }
     if (args[0] == "--help" || args[0] == "-h") {
         out << Usage;
         return Success;

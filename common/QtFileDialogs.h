@@ -20,6 +20,8 @@ class QtFileDialogs : public FileDialogs {
     std::optional<std::string> choose(const FileDialogRequest& request) override;
 
     void setParentWindow(QWidget* window) { m_parent = window; }
+    // Starts the next dialog at `path` (Windows form), as if it had chosen it.
+    void remember(std::string path) { m_last = std::move(path); }
 
     // OFN_ flags the commands pass.
     static constexpr int OverwritePrompt = 0x2;

@@ -5,6 +5,7 @@
 #include "platform/CommandLine.h"
 #include "platform/DriveMap.h"
 #include "platform/FileSystem.h"
+#include "shortcuts/TrustedLauncher.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -45,13 +46,15 @@ std::string launcherName(std::string_view linkPath, std::string_view target) {
 }
 
 // The launcher is replaced in one step, so that a failure leaves no half
-// of one; desktops start only launchers that may be executed.
+// of one; desktops start only launchers that may be executed, and GNOME's
+// only trusted ones without asking.
 void writeLauncher(const std::string& hostPath, std::string_view text) {
     std::string failure = files::replaceHostFile(hostPath, text);
     if (failure.empty() && ::chmod(hostPath.c_str(), 0755) != 0)
         failure = files::lastErrorText();
     if (!failure.empty())
         throw std::runtime_error(hostPath + ": " + failure);
+    markLauncherTrusted(hostPath);
 }
 
 } // namespace
