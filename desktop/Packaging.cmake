@@ -6,7 +6,7 @@ set(CPACK_PACKAGE_NAME vtutil)
 set(CPACK_PACKAGE_VENDOR "Vantora")
 set(CPACK_PACKAGE_CONTACT "vtutil maintainers <vtutil@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Open, merge and relocate the folders of Vantora slide shows")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "vtutil opens the Vantora viewer's .VTS slide shows, appends further shows,\n"
     "moves the folders their media live in, lists every file they need and puts\n"
     "launchers on the desktop. vtshow does the same from the command line.")

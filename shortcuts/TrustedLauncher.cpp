@@ -1,6 +1,8 @@
 #include "shortcuts/TrustedLauncher.h"
 
+#include <cstdlib>
 #include <dlfcn.h>
+#include <filesystem>
 
 namespace vt {
 namespace {
@@ -46,9 +48,21 @@ const Gio* gio() {
     return complete ? &loaded : nullptr;
 }
 
+// GIO keeps file metadata in a daemon on the session bus. Without a bus it
+// would only complain on standard error, or start one of its own.
+bool hasSessionBus() {
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::error_code error;
+    return runtime && std::filesystem::exists(std::filesystem::path(runtime) / "bus", error);
+}
+
 } // namespace
 
 bool markLauncherTrusted(const std::string& hostPath) {
+    if (!hasSessionBus())
+        return false;
     const Gio* functions = gio();
     if (!functions)
         return false;
