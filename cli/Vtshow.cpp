@@ -22,6 +22,7 @@ constexpr std::string_view Usage =
     "  vtshow list [--append SHOW]... [--sections slides,textures,sounds,playlist]\n"
     "              [--numbers] [-o FILE] SHOW\n"
     "  vtshow folders [--append SHOW]... SHOW\n"
+    "  vtshow pack [--append SHOW]... [--yes] -o FOLDER SHOW\n"
     "\n"
     "info     reads SHOW and prints its version line and its number of slides.\n"
     "merge    opens SOURCE, appends each APPEND in order and writes NEW, asking what\n"
@@ -32,7 +33,12 @@ constexpr std::string_view Usage =
     "list     writes the listing of every file name that SHOW and the appended\n"
     "         shows refer to, in the chosen sections (all four by default), with\n"
     "         numbers if asked; to FILE, or as it is to standard output.\n"
-    "folders  prints the rows of the path editor's lists and its main sound file.\n";
+    "folders  prints the rows of the path editor's lists and its main sound file.\n"
+    "pack     copies every file that SHOW and the appended shows need into FOLDER,\n"
+    "         one subfolder per source folder, and writes FOLDER/NAME.vts with paths\n"
+    "         relative to FOLDER; missing files are listed and keep their paths. A\n"
+    "         FOLDER that is not empty is used only with --yes, and nothing in it is\n"
+    "         replaced. Exit status 1 when a file was missing.\n";
 
 } // namespace
 
@@ -125,6 +131,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return list(rest, out, err);
     if (args[0] == "folders")
         return folders(rest, out, err);
+    if (args[0] == "pack")
+        return pack(rest, err);
     if (args[0] == "--help" || args[0] == "-h") {
         out << Usage;
         return Success;

@@ -43,17 +43,40 @@ void QtFileDialogs::prepare(QFileDialog& dialog, const FileDialogRequest& reques
         dialog.selectFile(QString::fromLatin1(FirstName));
     }
 
+    addHelpButton(dialog, request.helpContext);
+}
+
+void QtFileDialogs::addHelpButton(QFileDialog& dialog, int topic) const {
     // Qt's own dialog keeps its buttons in a box named buttonBox.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
         buttons->addButton(QDialogButtonBox::Help)->setIcon(helpPicture());
         HelpFacility& help = m_help;
-        const int topic = request.helpContext;
         QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
                          [&help, topic] { help.showTopic(topic); });
     }
 }
 
+// A folder to create or fill: Qt's dialog makes new folders with its own button.
+std::optional<std::string> QtFileDialogs::chooseFolder(const FileDialogRequest& request) {
+    QFileDialog dialog(m_parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowTitle(toQString(request.title));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    const std::string& last = m_lastFolder.empty() ? m_last : m_lastFolder;
+    const auto host = last.empty() ? std::nullopt : DriveMap::current().toHost(last);
+    if (host)
+        dialog.setDirectory(QFileInfo(QString::fromStdString(*host)).absolutePath());
+    addHelpButton(dialog, request.helpContext);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    m_lastFolder = DriveMap::current().toWindows(dialog.selectedFiles().constFirst().toStdString());
+    return m_lastFolder;
+}
+
 std::optional<std::string> QtFileDialogs::choose(const FileDialogRequest& request) {
+    if (request.kind == FileDialogRequest::Kind::Folder)
+        return chooseFolder(request);
     QFileDialog dialog(m_parent);
     prepare(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -27,10 +27,13 @@ class QtFileDialogs : public FileDialogs {
 
   private:
     void prepare(QFileDialog& dialog, const FileDialogRequest& request) const;
+    void addHelpButton(QFileDialog& dialog, int topic) const;
+    std::optional<std::string> chooseFolder(const FileDialogRequest& request);
 
     HelpFacility& m_help;
     QPointer<QWidget> m_parent;
     std::string m_last; // what the dialog returned last, to any command
+    std::string m_lastFolder;
 };
 
 } // namespace vt

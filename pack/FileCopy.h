@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// Copying one file for a pack, on the host.
+namespace vt::pack {
+
+// Called after each piece copied with the bytes of that piece; false stops
+// the copy.
+using CopyStep = std::function<bool(std::uint64_t bytes)>;
+
+enum class CopyOutcome { Copied, Stopped, SourceFailed, TargetFailed };
+
+struct CopyResult {
+    CopyOutcome outcome = CopyOutcome::Copied;
+    std::string error; // the system's description when a side failed
+};
+
+// Copies source to target through a hidden temporary beside target, which
+// is renamed into place only when complete; target is never replaced when it
+// exists. The copy gets the source's modification and access times and its
+// permissions as the umask allows. On any outcome but Copied nothing is left
+// at target or beside it.
+CopyResult copyFile(const std::string& source, const std::string& target, const CopyStep& step);
+
+// Makes sure what was written to the file system holding hostFolder is on the
+// disk; the system's description of a failure, or the empty text.
+std::string syncFileSystem(const std::string& hostFolder);
+
+} // namespace vt::pack

@@ -1,0 +1,164 @@
+#include "TestSupport.h"
+
+#include "cli/Vtshow.h"
+#include "media/MediaCheck.h"
+#include "pack/Pack.h"
+#include "pack/PackNames.h"
+#include "slideshow/SlideShowReader.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vt {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ShowFile;
+
+// Every file found under a folder, as "relative path=contents" lines.
+std::string tree(const std::string& hostFolder) {
+    std::vector<std::string> lines;
+    std::error_code error;
+    for (const auto& item : fs::recursive_directory_iterator(hostFolder, error)) {
+        const std::string name = fs::relative(item.path(), hostFolder).string();
+        if (item.is_directory()) {
+            lines.push_back(name + "/");
+            continue;
+        }
+        std::ostringstream bytes;
+        bytes << std::ifstream(item.path(), std::ios::binary).rdbuf();
+        lines.push_back(name + "=" + bytes.str());
+    }
+    std::sort(lines.begin(), lines.end());
+    std::string all;
+    for (const std::string& line : lines)
+        all += line + "\n";
+    return all;
+}
+
+// A show whose files live in several folders: two of them named Beach, a
+// file needed three times, names Windows cannot hold, a CD track, relative
+// and absolute paths and a missing file.
+class Pack : public ::testing::Test {
+  protected:
+    Pack() {
+        for (const auto& [name, bytes] :
+             std::vector<std::pair<std::string, std::string>>{{"shows/Beach/a.jpg", "a"},
+                                                              {"shows/Beach/A.JPG", "A big"},
+                                                              {"shows/Beach/Caf\u00e9.jpg", "cafe"},
+                                                              {"shows/list.mid", "midi"},
+                                                              {"trips/Beach/b.jpg", "bb"},
+                                                              {"trips/Beach/what?.jpg", "q"},
+                                                              {"snd/theme.wav", "wave"},
+                                                              {"tex/t.bmp", "texture"}})
+            temp.write(name, bytes);
+        fs::last_write_time(temp.host("tex/t.bmp"), Old);
+        show.soundMode = 3;
+        show.mainSound = temp.win("snd\\theme.wav");
+        show.slides = {{"Beach\\a.jpg", "", "7", temp.win("tex\\t.bmp"), ""},
+                       {temp.win("shows\\Beach\\Caf\xe9.jpg"), "", temp.win("snd\\theme.wav"), "", ""},
+                       {temp.win("trips\\Beach\\b.jpg"), "", "", "", ""},
+                       {temp.win("trips\\Beach\\what?.jpg"), "", "", "", ""},
+                       {"Beach\\A.JPG", "", "", "", ""},
+                       {temp.win("shows\\Beach\\gone.jpg"), "", "", "", ""}};
+        show.hasPlayList = true;
+        show.playList = {temp.win("snd\\theme.wav"), "list.mid"};
+        temp.write("shows/trip.vts", show.bytes());
+    }
+
+    void open() {
+        model = std::make_unique<SlideShowModel>();
+        ReadSlideShow(*model, temp.win("shows\\trip.vts"), prompter);
+        model->SlideCount = countSlides(*model);
+    }
+
+    // Plans and runs a pack into folder as the window does; the outcome, or
+    // "refused" when no plan was made.
+    std::string pack(const std::string& folder, pack::PackProgress& progress) {
+        const auto plan = pack::planPack(*model, folder, temp.win("shows\\trip.vts"), prompter);
+        if (!plan)
+            return "refused";
+        const pack::PackResult result = pack::runPack(*plan, progress);
+        pack::reportPack(*plan, result, prompter, 10);
+        return result.outcome == pack::Outcome::Packed      ? "packed"
+               : result.outcome == pack::Outcome::Cancelled ? "cancelled"
+                                                            : "failed";
+    }
+    std::string pack(const std::string& folder) {
+        pack::PackProgress progress;
+        return pack(folder, progress);
+    }
+
+    static constexpr auto Old = fs::file_time_type(std::chrono::hours(24 * 365 * 40));
+    test::TempFolder temp;
+    ShowFile show;
+    std::unique_ptr<SlideShowModel> model;
+    test::RecordingPrompter prompter;
+};
+
+TEST_F(Pack, GathersEveryFileIntoAFolderThatWorksWhereverItIsMoved) {
+    open();
+    const auto sourceTree = [&] {
+        return tree(temp.host("shows")) + tree(temp.host("trips")) + tree(temp.host("snd")) +
+               tree(temp.host("tex"));
+    };
+    const std::string sources = sourceTree();
+    ASSERT_EQ(pack(temp.win("out\\Trip")), "packed");
+
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{
+                  "The slide show has been packed into " + temp.win("out\\Trip\\") +
+                  " as trip.vts.\r\n\r\nFiles copied: 8 (28 bytes)\r\nFiles missing: 1\r\nNames "
+                  "changed: 2\r\n\r\nThese files were not found; their slides keep the old "
+                  "paths:\r\n" +
+                  temp.win("shows\\Beach\\gone.jpg") +
+                  "\r\n\r\nThese names were changed, as Windows cannot hold them as they "
+                  "were:\r\n" +
+                  temp.win("trips\\Beach\\what?.jpg") + "  ->  Beach (2)\\what_.jpg\r\n" +
+                  temp.win("shows\\Beach\\A.JPG") + "  ->  Beach\\A (2).JPG"});
+    EXPECT_EQ(prompter.messages[0].icon, Icon::Exclamation);
+
+    ShowFile packed = show;
+    packed.mainSound = "snd\\theme.wav";
+    packed.slides = {{"Beach\\a.jpg", "", "7", "tex\\t.bmp", ""},
+                     {"Beach\\Caf\xe9.jpg", "", "snd\\theme.wav", "", ""},
+                     {"Beach (2)\\b.jpg", "", "", "", ""},
+                     {"Beach (2)\\what_.jpg", "", "", "", ""},
+                     {"Beach\\A (2).JPG", "", "", "", ""},
+                     {temp.win("shows\\Beach\\gone.jpg"), "", "", "", ""}};
+    packed.playList = {"snd\\theme.wav", "shows\\list.mid"};
+    const std::string packedTree = tree(temp.host("out/Trip"));
+    EXPECT_EQ(packedTree,
+              "Beach (2)/\nBeach (2)/b.jpg=bb\nBeach (2)/what_.jpg=q\nBeach/\nBeach/A (2).JPG=A "
+              "big\nBeach/Caf\u00e9.jpg=cafe\nBeach/a.jpg=a\nshows/\nshows/list.mid=midi\nsnd/\n"
+              "snd/theme.wav=wave\ntex/\ntex/t.bmp=texture\ntrip.vts=" +
+                  packed.bytes() + "\n");
+    EXPECT_EQ(fs::last_write_time(temp.host("out/Trip/tex/t.bmp")), Old);
+
+    // Moved elsewhere, every path but the missing one resolves in its new place.
+    fs::rename(temp.host("out/Trip"), temp.host("moved"));
+    SlideShowModel back;
+    ReadSlideShow(back, temp.win("moved\\trip.vts"), prompter);
+    back.SlideCount = countSlides(back);
+    std::vector<std::string> found;
+    for (const media::MediaEntry& entry : media::checkMedia(back).entries)
+        found.push_back((entry.state == media::State::Found ? "found " : "missing ") + entry.path);
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> expected{"missing " + temp.win("shows\\Beach\\gone.jpg")};
+    for (const char* name : {"Beach\\a.jpg", "Beach\\Caf\xe9.jpg", "Beach (2)\\b.jpg",
+                             "Beach (2)\\what_.jpg", "Beach\\A (2).JPG", "tex\\t.bmp",
+                             "snd\\theme.wav", "snd\\theme.wav", "snd\\theme.wav", "shows\\list.mid"})
+        expected.push_back("found " + temp.win("moved\\") + name);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(found, expected);
+    EXPECT_EQ(back.slide(0).SlideSound, "7");
+    EXPECT_EQ(tree(temp.host("moved")), packedTree);
+    EXPECT_EQ(sourceTree(), sources); // the show and its files untouched
+}
+
+} // namespace
+} // namespace vt
