@@ -162,9 +162,15 @@ std::string listed(const std::vector<std::string>& lines, std::size_t limit) {
 // The names already in the pack folder, and whether it may be used.
 std::optional<NameSet> checkFolder(const std::string& folder, const std::string& host,
                                    Prompter& prompter) {
+    const std::string path = host.size() > 1 ? host.substr(0, host.size() - 1) : host;
     struct stat info {};
-    if (::stat(host.c_str(), &info) != 0)
-        return errno == ENOENT ? std::optional<NameSet>(NameSet()) : std::nullopt;
+    if (::stat(path.c_str(), &info) != 0 && errno == ENOENT)
+        return NameSet(); // made when the copying starts
+    if (::stat(path.c_str(), &info) != 0) {
+        prompter.fail(failureText(joined({texts::PackFolderUnreachable, BlankLine, folder}),
+                                  files::lastErrorText()));
+        return std::nullopt;
+    }
     if (!S_ISDIR(info.st_mode)) {
         prompter.fail(joined({texts::PackFolderIsAFile, BlankLine, folder}));
         return std::nullopt;

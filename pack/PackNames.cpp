@@ -2,6 +2,7 @@
 
 #include "common/PathText.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vt::pack {
@@ -48,8 +49,8 @@ std::string windowsSafeName(std::string_view name) {
     trimTrailingDotsAndBlanks(safe);
     if (safe.empty())
         return "_";
-    if (isDeviceName(safe))
-        safe.insert(extensionStart(safe), "_");
+    if (isDeviceName(safe)) // Windows reads the device name up to the first dot
+        safe.insert(std::min(safe.find('.'), safe.size()), "_");
     return safe;
 }
 

@@ -160,5 +160,115 @@ TEST_F(Pack, GathersEveryFileIntoAFolderThatWorksWhereverItIsMoved) {
     EXPECT_EQ(sourceTree(), sources); // the show and its files untouched
 }
 
+TEST_F(Pack, RefusesWhatCannotBePackedBeforeWritingAnything) {
+    open();
+    temp.write("busy/trip.vts", "mine");
+    temp.write("busy/Beach/x.jpg", "x");
+    temp.write("afile", "x");
+    const std::string busy = tree(temp.host("busy"));
+    prompter.answers = {Answer::No};
+    EXPECT_EQ(pack(temp.win("busy")), "refused");
+    EXPECT_EQ(pack(temp.win("busy")), "refused");
+    EXPECT_EQ(pack(temp.win("afile")), "refused");
+    // A name whose extension alone leaves no room in 260 characters.
+    const std::string folder(92, 'f'), extension(240, 'e');
+    temp.write(folder + "/x." + extension, "x");
+    model->slot(model->SlideCount++).SlideFile = temp.win(folder + "\\x." + extension);
+    EXPECT_EQ(pack(temp.win("out")), "refused");
+    const std::string notEmpty = "The folder " + temp.win("busy\\") +
+                                 " is not empty.\r\n\r\nPack the slide show into it anyway? Nothing "
+                                 "that it holds now will be replaced.";
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{
+                  notEmpty, notEmpty,
+                  "The folder " + temp.win("busy\\") +
+                      " already holds a file named trip.vts.\r\n\r\nNothing was packed. Choose "
+                      "another folder, or move that file away first.",
+                  "A file, not a folder, already has the name of the folder to pack "
+                  "into:\r\n\r\n" + temp.win("afile\\"),
+                  "Nothing was packed: these files would get paths longer than a slide show file "
+                  "can hold (260 characters, counted from the packed folder):\r\n" +
+                      temp.win(folder + "\\x." + extension)}));
+    EXPECT_EQ(tree(temp.host("busy")), busy);
+    EXPECT_FALSE(temp.exists("out"));
+}
+
+TEST_F(Pack, ACancelledPackLeavesNothingBehind) {
+    open();
+    pack::PackProgress progress;
+    progress.changed = [&] { progress.cancel = progress.files > 0; };
+    EXPECT_EQ(pack(temp.win("out\\Trip"), progress), "cancelled");
+    EXPECT_EQ(progress.files, 1);
+    EXPECT_FALSE(temp.exists("out"));
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{
+                  "Packing was cancelled. Everything it had written has been removed."});
+}
+
+// The exit status, standard output and standard error, joined by '|'.
+std::string vtshow(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = cli::run(args, out, err);
+    return std::to_string(status) + "|" + out.str() + "|" + err.str();
+}
+
+TEST_F(Pack, VtshowPacksAsTheWindowDoesAndSaysWhatWasMissing) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"pack"}, {"pack", "a.vts"}, {"pack", "-o", "x"},
+          {"pack", "--frob", "-o", "x", "a.vts"}, {"pack", "-o", "x", "a.vts", "b.vts"}}) {
+        const std::string shown = vtshow(args);
+        EXPECT_TRUE(shown.starts_with("2||vtshow: ") && shown.find("\n  vtshow pack ") != shown.npos)
+            << shown;
+    }
+    const std::string trip = temp.host("shows/trip.vts");
+    temp.write("usb/notes.txt", "mine");
+    const std::string question = "question:\nThe folder " + temp.win("usb\\") +
+                                 " is not empty.\n\nPack the slide show into it anyway? Nothing "
+                                 "that it holds now will be replaced.\nanswer: ";
+    EXPECT_EQ(vtshow({"pack", "-o", temp.host("usb"), trip}), "1||" + question + "No\n\n");
+    EXPECT_EQ(tree(temp.host("usb")), "notes.txt=mine\n");
+
+    ShowFile extra;
+    extra.slides = {{temp.win("tex\\t.bmp"), "", "", "", ""}, {"e.jpg", "", "", "", ""}};
+    temp.write("extra/extra.vts", extra.bytes());
+    temp.write("extra/e.jpg", "e");
+    const std::string packed =
+        vtshow({"pack", "--yes", "--append", temp.host("extra/extra.vts"), "-o", temp.host("usb"), trip});
+    EXPECT_TRUE(packed.starts_with("1||" + question + "Yes\n\nwarning:\nThe slide show has been "
+                                   "packed into " + temp.win("usb\\") + " as trip.vts.\n\nFiles "
+                                   "copied: 9 (29 bytes)\nFiles missing: 1\n")) << packed;
+    EXPECT_EQ(tree(temp.host("usb")).substr(0, 60), "Beach (2)/\nBeach (2)/b.jpg=bb\nBeach (2)/what_.jpg=q\nBeach/\nB");
+    EXPECT_TRUE(tree(temp.host("usb")).find("\nextra/e.jpg=e\nnotes.txt=mine\n") != std::string::npos);
+
+    EXPECT_EQ(vtshow({"pack", "-o", temp.host("clean"), temp.host("extra/extra.vts")}),
+              "0||note:\nThe slide show has been packed into " + temp.win("clean\\") +
+                  " as extra.vts.\n\nFiles copied: 2 (8 bytes)\nFiles missing: 0\nNames changed: 0\n\n");
+    extra.slides = {{"tex\\t.bmp", "", "", "", ""}, {"extra\\e.jpg", "", "", "", ""}};
+    EXPECT_EQ(temp.read("clean/extra.vts"), extra.bytes());
+}
+
+TEST(PackNames, WindowsCanHoldEveryNameThePackGives) {
+    std::string names;
+    for (const char* name : {"a:b*c?.jpg", "x<y>z|\"q\".bmp", "tab\there\x01.wav", "end. . ",
+                             "...", "CON.txt", "com1", "lpt9.a.b", "Console.txt", "caf\xe9.jpg"})
+        names += pack::windowsSafeName(name) + "|";
+    EXPECT_EQ(names, "a_b_c_.jpg|x_y_z__q_.bmp|tab_here_.wav|end|_|CON_.txt|com1_|lpt9_.a.b|"
+                     "Console.txt|caf\xe9.jpg|");
+
+    pack::NameSet used;
+    std::string claimed;
+    for (const char* name : {"a.jpg", "A.JPG", "a.jpg", "abcdefgh.jpg", "abcdefgh.jpg", "x.toolongext"})
+        claimed += used.claim(name, 11) + "|";
+    EXPECT_EQ(claimed, "a.jpg|A (2).JPG|a (3).jpg|abcdefg.jpg|abc (2).jpg||");
+    EXPECT_EQ(pack::cutName("holiday.jpeg", 9), "holi.jpeg");
+}
+
+TEST(PackSizes, CountBytesAsPeopleRead) {
+    std::string sizes;
+    for (std::uint64_t bytes : {0ull, 1ull, 1023ull, 1024ull, 204800ull, 1536ull << 20, 5ull << 40})
+        sizes += pack::sizeText(bytes) + "|";
+    EXPECT_EQ(sizes, "0 bytes|1 byte|1023 bytes|1.0 KB|200.0 KB|1.5 GB|5.0 TB|");
+}
+
 } // namespace
 } // namespace vt
