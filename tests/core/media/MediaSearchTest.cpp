@@ -132,5 +132,44 @@ TEST_F(MediaSearch, WalksEachFolderOnceAndProposesTheFolderHoldingMostOfARowsFil
     EXPECT_EQ(proposals.files.size(), 4u);
 }
 
+TEST_F(MediaSearch, FoldersModifyWouldRefuseAreRefusedOnceEachAndSingleFilesMoveWithTheirRows) {
+    for (const char* name : {"a,b/p.jpg", "ok/s.wav", "ok/s1.wav", "x;y/s2.wav", "x;y/s3.wav"})
+        folder.write(std::string("more/") + name, "x");
+    NameIndex index;
+    WalkProgress progress;
+    WalkSummary summary;
+    index.walk(folder.host("more"), progress, summary);
+    const auto model = test::makeModel({{"C:\\A\\p.jpg", "C:\\T\\t.bmp", "C:\\S\\s.wav"},
+                                        {"C:\\A\\p.jpg", "", "C:\\S\\s1.wav"},
+                                        {"C:\\A\\p.jpg", "", "C:\\S\\s2.wav"},
+                                        {"C:\\A\\p.jpg", "", "C:\\S\\s3.wav"}},
+                                       {"C:\\L\\l.mp3"});
+    PathEditor editor(*model);
+    const MediaCheck check = checkMedia(editor);
+    test::RecordingPrompter prompter;
+    // C:\S\ ties two folders holding two files each: no folder is chosen,
+    // each file goes where it was found, if Modify would accept the folder.
+    EXPECT_EQ(applyProposals(editor, check, propose(check, index), prompter), 2);
+    const std::string refused =
+        "The path that was specified contains one or more of the following invalid "
+        "characters:\r\n\r\n.. <  > \" = ; * , ? +\r\n\r\nEnter a new path and then try again...";
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{refused, refused}));
+    EXPECT_EQ(join(editor.EditSlideSound, w),
+              "~\\more\\ok\\s.wav, ~\\more\\ok\\s1.wav, C:\\S\\s2.wav, C:\\S\\s3.wav");
+
+    // The per-file edit: each kind of entry, and a row for a new folder.
+    replaceEntryPath(editor, check.entries[4], "D:\\Tex\\t.bmp");
+    replaceEntryPath(editor, check.entries[9], "D:\\Music\\l.mp3");
+    replaceEntryPath(editor, {Section::MainSound, 0, "", State::Missing, {}, NoRow}, "D:\\m.mid");
+    replaceEntryPath(editor, check.entries[0], "c:\\a\\P.jpg");
+    EXPECT_EQ(join(editor.ListSlide, w) + " | " + join(editor.ListTexture, w) + " | " +
+                  join(editor.ListSound, w),
+              "C:\\A\\ | C:\\T\\, D:\\Tex\\ | C:\\S\\, C:\\L\\, ~\\more\\ok\\, D:\\Music\\");
+    EXPECT_EQ(join({editor.EditSlideFile[0], editor.EditSlideTexture[0], editor.EditPlayList[0],
+                    editor.TextSound},
+                   w),
+              "c:\\a\\P.jpg, D:\\Tex\\t.bmp, D:\\Music\\l.mp3, D:\\m.mid");
+}
+
 } // namespace
 } // namespace vt
