@@ -58,7 +58,9 @@ int writeAll(int fd, const char* data, std::size_t size) {
 }
 
 // Whether the tests' full disk is in force: it acts on ordinary writes only.
-bool writeFaultActive() { return false; }
+bool writeFaultActive() {
+    return false;
+}
 
 std::string folderOf(const std::string& path) {
     const auto slash = path.rfind('/');

@@ -26,8 +26,6 @@ namespace stdfs = std::filesystem;
 using media::MediaEntry;
 using media::Section;
 
-std::string countText(long long value) { return value == 0 ? "0" : formatCount(value); }
-
 std::string joined(std::initializer_list<std::string_view> parts) {
     std::string text;
     for (std::string_view part : parts)
@@ -128,8 +126,8 @@ class Planner {
         if (auto known = m_folders.find(hostFolder); known != m_folders.end())
             return known->second;
         const std::string windows = m_drives.toWindows(hostFolder);
-        std::string name(fileNamePart(windows.back() == '\\' ? windows.substr(0, windows.size() - 1)
-                                                             : windows));
+        std::string name(
+            fileNamePart(windows.back() == '\\' ? windows.substr(0, windows.size() - 1) : windows));
         if (isAbsolute(name)) // a drive's root folder
             name = std::string(texts::DriveFolderStart) + name.substr(0, name.find(':'));
         const std::string safe = windowsSafeName(name.substr(0, FolderNameLimit - 8));
@@ -154,8 +152,9 @@ std::string listed(const std::vector<std::string>& lines, std::size_t limit) {
     for (std::size_t i = 0; i < lines.size() && i < limit; ++i)
         text += joined({NewLine, lines[i]});
     if (lines.size() > limit)
-        text += joined({NewLine, texts::PackMoreStart,
-                        countText(static_cast<long long>(lines.size() - limit)), texts::PackMoreEnd});
+        text +=
+            joined({NewLine, texts::PackMoreStart,
+                    countText(static_cast<long long>(lines.size() - limit)), texts::PackMoreEnd});
     return text;
 }
 
@@ -187,8 +186,8 @@ std::optional<NameSet> checkFolder(const std::string& folder, const std::string&
                                   error.message()));
         return std::nullopt;
     }
-    if (!empty && !prompter.askYesNo(joined({texts::PackFolderNotEmptyStart, folder,
-                                             texts::PackFolderNotEmptyEnd})))
+    if (!empty && !prompter.askYesNo(joined(
+                      {texts::PackFolderNotEmptyStart, folder, texts::PackFolderNotEmptyEnd})))
         return std::nullopt;
     return names;
 }
@@ -282,10 +281,9 @@ std::string showBytes(const SlideShowModel& m) {
 }
 
 PackResult failed(const PackPlan& plan, std::string sentence, std::string_view error) {
-    return {Outcome::Failed,
-            failureText(joined({texts::PackFailedStart, plan.folder, texts::PackFailedEnd,
-                                BlankLine, sentence}),
-                        error)};
+    return {Outcome::Failed, failureText(joined({texts::PackFailedStart, plan.folder,
+                                                 texts::PackFailedEnd, BlankLine, sentence}),
+                                         error)};
 }
 
 } // namespace
@@ -306,7 +304,8 @@ PackResult runPack(const PackPlan& plan, PackProgress& progress) {
         return failed(plan, joined({texts::PackCreateFolderFailed, plan.folder, "."}), error);
     for (const std::string& subfolder : plan.subfolders) {
         if (auto error = written.folder(plan.hostFolder + hostRelative(subfolder)); !error.empty())
-            return failed(plan, joined({texts::PackCreateFolderFailed, plan.folder, subfolder, "\\."}),
+            return failed(plan,
+                          joined({texts::PackCreateFolderFailed, plan.folder, subfolder, "\\."}),
                           error);
     }
     for (const PackedFile& file : plan.files) {
@@ -334,6 +333,10 @@ PackResult runPack(const PackPlan& plan, PackProgress& progress) {
                       error);
     written.keep();
     return {};
+}
+
+std::string countText(long long value) {
+    return value == 0 ? "0" : formatCount(value);
 }
 
 std::string sizeText(std::uint64_t bytes) {

@@ -22,9 +22,9 @@ namespace vt::pack {
 
 // One file to copy, once however many entries need it.
 struct PackedFile {
-    std::string source;    // host path
-    std::string from;      // the Windows path the show gave, for messages
-    std::string target;    // Windows path relative to the pack folder: "Beach\a.jpg"
+    std::string source; // host path
+    std::string from;   // the Windows path the show gave, for messages
+    std::string target; // Windows path relative to the pack folder: "Beach\a.jpg"
     std::uint64_t size = 0;
 };
 
@@ -35,14 +35,14 @@ struct Rename {
 };
 
 struct PackPlan {
-    std::string folder;     // Windows path, ending in a backslash
-    std::string hostFolder; // the same on the host, ending in '/'
-    std::string showName;   // "Trip.vts"
+    std::string folder;                  // Windows path, ending in a backslash
+    std::string hostFolder;              // the same on the host, ending in '/'
+    std::string showName;                // "Trip.vts"
     std::vector<std::string> subfolders; // relative names, in the order they are made
     std::vector<PackedFile> files;
     std::vector<std::string> missing; // Windows paths of files not found, each once
     std::vector<Rename> renames;
-    std::uint64_t bytes = 0;          // of all files
+    std::uint64_t bytes = 0;                // of all files
     std::unique_ptr<SlideShowModel> packed; // the show to write
 };
 
@@ -77,6 +77,9 @@ PackResult runPack(const PackPlan& plan, PackProgress& progress);
 // cancel notice or the failure. Lists show at most listLimit lines each.
 void reportPack(const PackPlan& plan, const PackResult& result, Prompter& prompter,
                 std::size_t listLimit);
+
+// A count as the summary gives it: "0", "12", "5,000".
+std::string countText(long long value);
 
 // "1 byte", "512 bytes", "200.0 KB", "1.5 GB".
 std::string sizeText(std::uint64_t bytes);

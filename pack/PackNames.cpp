@@ -9,8 +9,8 @@ namespace vt::pack {
 namespace {
 
 bool forbidden(unsigned char c) {
-    return c < 0x20 || std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) !=
-                           std::string_view::npos;
+    return c < 0x20 ||
+           std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 // CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9: with any extension
@@ -68,9 +68,13 @@ std::string cutName(std::string_view name, std::size_t limit) {
     return windowsSafeName(cut + std::string(extension));
 }
 
-bool NameSet::contains(std::string_view name) const { return m_upper.contains(upperCase(name)); }
+bool NameSet::contains(std::string_view name) const {
+    return m_upper.contains(upperCase(name));
+}
 
-void NameSet::add(std::string_view name) { m_upper.insert(upperCase(name)); }
+void NameSet::add(std::string_view name) {
+    m_upper.insert(upperCase(name));
+}
 
 std::string NameSet::claim(std::string_view name, std::size_t limit) {
     std::string candidate = cutName(name, limit);

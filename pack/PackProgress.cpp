@@ -2,7 +2,6 @@
 
 #include "common/BusyPointer.h"
 #include "common/FileDialogs.h"
-#include "common/Numbers.h"
 #include "common/QtText.h"
 #include "common/Texts.h"
 #include "pack/PackTexts.h"
@@ -21,8 +20,6 @@ namespace {
 // are counted.
 constexpr std::size_t SummaryLines = 15;
 
-std::string countText(long long value) { return value == 0 ? "0" : formatCount(value); }
-
 QString ofText(std::string_view start, const std::string& done, const std::string& total) {
     return toQString(std::string(start) + done + std::string(texts::PackProgressOf) + total);
 }
@@ -38,8 +35,8 @@ PackProgress::PackProgress(const pack::PackPlan& plan, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    auto* folder = new QLabel(toQString(std::string(texts::PackProgressCopying) + "\n" + plan.folder),
-                              this);
+    auto* folder =
+        new QLabel(toQString(std::string(texts::PackProgressCopying) + "\n" + plan.folder), this);
     folder->setObjectName(QStringLiteral("lblPackFolder"));
     m_files->setObjectName(QStringLiteral("lblPackFiles"));
     m_bytes->setObjectName(QStringLiteral("lblPackBytes"));
@@ -81,13 +78,15 @@ void PackProgress::refresh() {
     m_refreshPending = false;
     const auto files = static_cast<long long>(m_progress.files.load());
     const std::uint64_t bytes = m_progress.bytes.load();
-    m_files->setText(ofText(texts::PackProgressFilesStart, countText(files),
-                            countText(static_cast<long long>(m_plan.files.size()))));
-    m_bytes->setText(ofText(texts::PackProgressBytesStart, pack::sizeText(bytes),
-                            pack::sizeText(m_plan.bytes)));
-    const double done = m_plan.bytes > 0 ? static_cast<double>(bytes) / static_cast<double>(m_plan.bytes)
-                        : m_plan.files.empty() ? 1.0
-                                               : static_cast<double>(files) / static_cast<double>(m_plan.files.size());
+    m_files->setText(ofText(texts::PackProgressFilesStart, pack::countText(files),
+                            pack::countText(static_cast<long long>(m_plan.files.size()))));
+    m_bytes->setText(
+        ofText(texts::PackProgressBytesStart, pack::sizeText(bytes), pack::sizeText(m_plan.bytes)));
+    const double done = m_plan.bytes > 0
+                            ? static_cast<double>(bytes) / static_cast<double>(m_plan.bytes)
+                        : m_plan.files.empty()
+                            ? 1.0
+                            : static_cast<double>(files) / static_cast<double>(m_plan.files.size());
     m_bar->setValue(static_cast<int>(std::min(done, 1.0) * 1000));
 }
 
@@ -111,8 +110,8 @@ void PackProgress::reject() {
 
 void packSlideShow(const SlideShowModel& model, const std::string& showPath, FileDialogs& dialogs,
                    Prompter& prompter, BusyPointer& busy, QWidget* parent) {
-    const auto folder = dialogs.choose({FileDialogRequest::Kind::Folder,
-                                        std::string(texts::PackFolderTitle), 0, texts::PackHelp});
+    const auto folder = dialogs.choose(
+        {FileDialogRequest::Kind::Folder, std::string(texts::PackFolderTitle), 0, texts::PackHelp});
     if (!folder)
         return;
     busy.setHourglass();

@@ -59,12 +59,13 @@ class Pack : public ::testing::Test {
         fs::last_write_time(temp.host("tex/t.bmp"), Old);
         show.soundMode = 3;
         show.mainSound = temp.win("snd\\theme.wav");
-        show.slides = {{"Beach\\a.jpg", "", "7", temp.win("tex\\t.bmp"), ""},
-                       {temp.win("shows\\Beach\\Caf\xe9.jpg"), "", temp.win("snd\\theme.wav"), "", ""},
-                       {temp.win("trips\\Beach\\b.jpg"), "", "", "", ""},
-                       {temp.win("trips\\Beach\\what?.jpg"), "", "", "", ""},
-                       {"Beach\\A.JPG", "", "", "", ""},
-                       {temp.win("shows\\Beach\\gone.jpg"), "", "", "", ""}};
+        show.slides = {
+            {"Beach\\a.jpg", "", "7", temp.win("tex\\t.bmp"), ""},
+            {temp.win("shows\\Beach\\Caf\xe9.jpg"), "", temp.win("snd\\theme.wav"), "", ""},
+            {temp.win("trips\\Beach\\b.jpg"), "", "", "", ""},
+            {temp.win("trips\\Beach\\what?.jpg"), "", "", "", ""},
+            {"Beach\\A.JPG", "", "", "", ""},
+            {temp.win("shows\\Beach\\gone.jpg"), "", "", "", ""}};
         show.hasPlayList = true;
         show.playList = {temp.win("snd\\theme.wav"), "list.mid"};
         temp.write("shows/trip.vts", show.bytes());
@@ -149,9 +150,10 @@ TEST_F(Pack, GathersEveryFileIntoAFolderThatWorksWhereverItIsMoved) {
         found.push_back((entry.state == media::State::Found ? "found " : "missing ") + entry.path);
     std::sort(found.begin(), found.end());
     std::vector<std::string> expected{"missing " + temp.win("shows\\Beach\\gone.jpg")};
-    for (const char* name : {"Beach\\a.jpg", "Beach\\Caf\xe9.jpg", "Beach (2)\\b.jpg",
-                             "Beach (2)\\what_.jpg", "Beach\\A (2).JPG", "tex\\t.bmp",
-                             "snd\\theme.wav", "snd\\theme.wav", "snd\\theme.wav", "shows\\list.mid"})
+    for (const char* name :
+         {"Beach\\a.jpg", "Beach\\Caf\xe9.jpg", "Beach (2)\\b.jpg", "Beach (2)\\what_.jpg",
+          "Beach\\A (2).JPG", "tex\\t.bmp", "snd\\theme.wav", "snd\\theme.wav", "snd\\theme.wav",
+          "shows\\list.mid"})
         expected.push_back("found " + temp.win("moved\\") + name);
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(found, expected);
@@ -175,9 +177,10 @@ TEST_F(Pack, RefusesWhatCannotBePackedBeforeWritingAnything) {
     temp.write(folder + "/x." + extension, "x");
     model->slot(model->SlideCount++).SlideFile = temp.win(folder + "\\x." + extension);
     EXPECT_EQ(pack(temp.win("out")), "refused");
-    const std::string notEmpty = "The folder " + temp.win("busy\\") +
-                                 " is not empty.\r\n\r\nPack the slide show into it anyway? Nothing "
-                                 "that it holds now will be replaced.";
+    const std::string notEmpty =
+        "The folder " + temp.win("busy\\") +
+        " is not empty.\r\n\r\nPack the slide show into it anyway? Nothing "
+        "that it holds now will be replaced.";
     EXPECT_EQ(prompter.texts(),
               (std::vector<std::string>{
                   notEmpty, notEmpty,
@@ -185,7 +188,8 @@ TEST_F(Pack, RefusesWhatCannotBePackedBeforeWritingAnything) {
                       " already holds a file named trip.vts.\r\n\r\nNothing was packed. Choose "
                       "another folder, or move that file away first.",
                   "A file, not a folder, already has the name of the folder to pack "
-                  "into:\r\n\r\n" + temp.win("afile\\"),
+                  "into:\r\n\r\n" +
+                      temp.win("afile\\"),
                   "Nothing was packed: these files would get paths longer than a slide show file "
                   "can hold (260 characters, counted from the packed folder):\r\n" +
                       temp.win(folder + "\\x." + extension)}));
@@ -213,11 +217,14 @@ std::string vtshow(const std::vector<std::string>& args) {
 }
 
 TEST_F(Pack, VtshowPacksAsTheWindowDoesAndSaysWhatWasMissing) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"pack"}, {"pack", "a.vts"}, {"pack", "-o", "x"},
-          {"pack", "--frob", "-o", "x", "a.vts"}, {"pack", "-o", "x", "a.vts", "b.vts"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"pack"},
+                                                 {"pack", "a.vts"},
+                                                 {"pack", "-o", "x"},
+                                                 {"pack", "--frob", "-o", "x", "a.vts"},
+                                                 {"pack", "-o", "x", "a.vts", "b.vts"}}) {
         const std::string shown = vtshow(args);
-        EXPECT_TRUE(shown.starts_with("2||vtshow: ") && shown.find("\n  vtshow pack ") != shown.npos)
+        EXPECT_TRUE(shown.starts_with("2||vtshow: ") &&
+                    shown.find("\n  vtshow pack ") != shown.npos)
             << shown;
     }
     const std::string trip = temp.host("shows/trip.vts");
@@ -232,32 +239,40 @@ TEST_F(Pack, VtshowPacksAsTheWindowDoesAndSaysWhatWasMissing) {
     extra.slides = {{temp.win("tex\\t.bmp"), "", "", "", ""}, {"e.jpg", "", "", "", ""}};
     temp.write("extra/extra.vts", extra.bytes());
     temp.write("extra/e.jpg", "e");
-    const std::string packed =
-        vtshow({"pack", "--yes", "--append", temp.host("extra/extra.vts"), "-o", temp.host("usb"), trip});
-    EXPECT_TRUE(packed.starts_with("1||" + question + "Yes\n\nwarning:\nThe slide show has been "
-                                   "packed into " + temp.win("usb\\") + " as trip.vts.\n\nFiles "
-                                   "copied: 9 (29 bytes)\nFiles missing: 1\n")) << packed;
-    EXPECT_EQ(tree(temp.host("usb")).substr(0, 60), "Beach (2)/\nBeach (2)/b.jpg=bb\nBeach (2)/what_.jpg=q\nBeach/\nB");
-    EXPECT_TRUE(tree(temp.host("usb")).find("\nextra/e.jpg=e\nnotes.txt=mine\n") != std::string::npos);
+    const std::string packed = vtshow(
+        {"pack", "--yes", "--append", temp.host("extra/extra.vts"), "-o", temp.host("usb"), trip});
+    EXPECT_TRUE(packed.starts_with("1||" + question +
+                                   "Yes\n\nwarning:\nThe slide show has been "
+                                   "packed into " +
+                                   temp.win("usb\\") +
+                                   " as trip.vts.\n\nFiles "
+                                   "copied: 9 (29 bytes)\nFiles missing: 1\n"))
+        << packed;
+    EXPECT_EQ(tree(temp.host("usb")).substr(0, 60),
+              "Beach (2)/\nBeach (2)/b.jpg=bb\nBeach (2)/what_.jpg=q\nBeach/\nB");
+    EXPECT_TRUE(tree(temp.host("usb")).find("\nextra/e.jpg=e\nnotes.txt=mine\n") !=
+                std::string::npos);
 
-    EXPECT_EQ(vtshow({"pack", "-o", temp.host("clean"), temp.host("extra/extra.vts")}),
-              "0||note:\nThe slide show has been packed into " + temp.win("clean\\") +
-                  " as extra.vts.\n\nFiles copied: 2 (8 bytes)\nFiles missing: 0\nNames changed: 0\n\n");
+    EXPECT_EQ(
+        vtshow({"pack", "-o", temp.host("clean"), temp.host("extra/extra.vts")}),
+        "0||note:\nThe slide show has been packed into " + temp.win("clean\\") +
+            " as extra.vts.\n\nFiles copied: 2 (8 bytes)\nFiles missing: 0\nNames changed: 0\n\n");
     extra.slides = {{"tex\\t.bmp", "", "", "", ""}, {"extra\\e.jpg", "", "", "", ""}};
     EXPECT_EQ(temp.read("clean/extra.vts"), extra.bytes());
 }
 
 TEST(PackNames, WindowsCanHoldEveryNameThePackGives) {
     std::string names;
-    for (const char* name : {"a:b*c?.jpg", "x<y>z|\"q\".bmp", "tab\there\x01.wav", "end. . ",
-                             "...", "CON.txt", "com1", "lpt9.a.b", "Console.txt", "caf\xe9.jpg"})
+    for (const char* name : {"a:b*c?.jpg", "x<y>z|\"q\".bmp", "tab\there\x01.wav", "end. . ", "...",
+                             "CON.txt", "com1", "lpt9.a.b", "Console.txt", "caf\xe9.jpg"})
         names += pack::windowsSafeName(name) + "|";
     EXPECT_EQ(names, "a_b_c_.jpg|x_y_z__q_.bmp|tab_here_.wav|end|_|CON_.txt|com1_|lpt9_.a.b|"
                      "Console.txt|caf\xe9.jpg|");
 
     pack::NameSet used;
     std::string claimed;
-    for (const char* name : {"a.jpg", "A.JPG", "a.jpg", "abcdefgh.jpg", "abcdefgh.jpg", "x.toolongext"})
+    for (const char* name :
+         {"a.jpg", "A.JPG", "a.jpg", "abcdefgh.jpg", "abcdefgh.jpg", "x.toolongext"})
         claimed += used.claim(name, 11) + "|";
     EXPECT_EQ(claimed, "a.jpg|A (2).JPG|a (3).jpg|abcdefg.jpg|abc (2).jpg||");
     EXPECT_EQ(pack::cutName("holiday.jpeg", 9), "holi.jpeg");

@@ -97,13 +97,14 @@ TEST_F(PackMenu, CancelStopsTheCopyAndLeavesNothingBehind) {
                 QTest::qWait(1);
             picture(*progress, "pack-progress.png");
         }
-        QTest::mouseClick(test::control<QAbstractButton>(*progress, "CmdPackCancel"), Qt::LeftButton);
+        QTest::mouseClick(test::control<QAbstractButton>(*progress, "CmdPackCancel"),
+                          Qt::LeftButton);
     });
     item()->trigger();
     EXPECT_EQ(shown, "PackProgress Files: 0 of 40 Size: ");
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{
-                                    "Packing was cancelled. Everything it had written has been "
-                                    "removed."});
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{"Packing was cancelled. Everything it had written has been "
+                                       "removed."});
     EXPECT_FALSE(temp.exists("stick"));
 }
 
