@@ -163,9 +163,9 @@ std::optional<NameSet> checkFolder(const std::string& folder, const std::string&
                                    Prompter& prompter) {
     const std::string path = host.size() > 1 ? host.substr(0, host.size() - 1) : host;
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 && errno == ENOENT)
-        return NameSet(); // made when the copying starts
     if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return NameSet(); // made when the copying starts
         prompter.fail(failureText(joined({texts::PackFolderUnreachable, BlankLine, folder}),
                                   files::lastErrorText()));
         return std::nullopt;
