@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -43,8 +44,22 @@ struct Failure {
     int error;
 };
 
+// The tests' full disk; set before a pack starts, so the copying thread
+// sees it.
+std::optional<WriteFault> g_fault;
+std::atomic<std::size_t> g_faultRoom{0};
+
 // Writes all bytes; the failure's errno, or 0.
 int writeAll(int fd, const char* data, std::size_t size) {
+    if (g_fault) {
+        const std::size_t room = std::min(size, g_faultRoom.load());
+        g_faultRoom -= room;
+        if (room < size) {
+            if (room > 0 && ::write(fd, data, room) < 0)
+                return errno;
+            return g_fault->error;
+        }
+    }
     while (size > 0) {
         const ssize_t put = ::write(fd, data, size);
         if (put < 0 && errno == EINTR)
@@ -57,9 +72,9 @@ int writeAll(int fd, const char* data, std::size_t size) {
     return 0;
 }
 
-// Whether the tests' full disk is in force: it acts on ordinary writes only.
+// The tests' full disk acts on ordinary writes only.
 bool writeFaultActive() {
-    return false;
+    return g_fault.has_value();
 }
 
 std::string folderOf(const std::string& path) {
@@ -172,6 +187,29 @@ CopyResult copyFile(const std::string& source, const std::string& target, const 
         return {};
     ::unlink(temporary.c_str());
     return result(failure->outcome, failure->error);
+}
+
+void setWriteFault(std::optional<WriteFault> fault) {
+    g_fault = fault;
+    g_faultRoom = fault ? fault->afterBytes : 0;
+}
+
+std::string writeNewFile(const std::string& target, std::string_view bytes) {
+    std::string temporary;
+    Fd out(createTemporary(target, 0666, temporary));
+    if (out.get() < 0)
+        return files::lastErrorText();
+    int error = writeAll(out.get(), bytes.data(), bytes.size());
+    if (!error && ::fsync(out.get()) != 0)
+        error = errno;
+    if (const int closed = out.close(); !error)
+        error = closed;
+    if (!error)
+        error = renameWithoutReplacing(temporary, target);
+    if (!error)
+        return {};
+    ::unlink(temporary.c_str());
+    return files::errorText(error);
 }
 
 std::string syncFileSystem(const std::string& hostFolder) {

@@ -2,11 +2,13 @@
 
 #include "cli/Vtshow.h"
 #include "media/MediaCheck.h"
+#include "pack/FileCopy.h"
 #include "pack/Pack.h"
 #include "pack/PackNames.h"
 #include "slideshow/SlideShowReader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -207,6 +209,28 @@ TEST_F(Pack, ACancelledPackLeavesNothingBehind) {
     EXPECT_EQ(prompter.texts(),
               std::vector<std::string>{
                   "Packing was cancelled. Everything it had written has been removed."});
+}
+
+// A disk that fills up during the copy, or while the show is written, stops
+// the pack; what it wrote goes, what the folder held stays.
+TEST_F(Pack, AFullDiskLeavesNothingHalfWritten) {
+    open();
+    temp.write("usb/Beach/mine.jpg", "mine");
+    temp.write("usb/keep.txt", "keep");
+    const std::string before = tree(temp.host("usb"));
+    const std::string failed = "The slide show could not be packed into " + temp.win("usb\\") +
+                               ". Everything the pack had written has been removed; the slide "
+                               "show and its files are unchanged.\r\n\r\n";
+    for (const auto& [room, problem] : std::vector<std::pair<std::size_t, std::string>>{
+             {6, "Unable to copy " + temp.win("trips\\Beach\\b.jpg") + "."},
+             {28, "Unable to write the slide show file " + temp.win("usb\\trip.vts") + "."}}) {
+        prompter.messages.clear();
+        pack::setWriteFault(pack::WriteFault{ENOSPC, room});
+        EXPECT_EQ(pack(temp.win("usb")), "failed");
+        pack::setWriteFault(std::nullopt);
+        EXPECT_EQ(prompter.texts().back(), failed + problem + "\r\n\r\nNo space left on device...");
+        EXPECT_EQ(tree(temp.host("usb")), before);
+    }
 }
 
 // The exit status, standard output and standard error, joined by '|'.
