@@ -49,7 +49,13 @@ inline constexpr std::string_view SearchProgressStopping = "Stopping the search.
 inline constexpr std::string_view SearchProgressCancel = "&Cancel";
 
 inline constexpr std::string_view AmbiguousTip =
-    "Several folders hold as many of these files: choose one and tick the row.";
-inline constexpr std::string_view OneFileTip = "Only this file was found in that folder.";
+    "Several folders hold as many of these files: choose one, and the row is ticked.";
+inline constexpr std::string_view AmbiguousFileTip =
+    "This file is in several places: choose one, and the row is ticked.";
+inline constexpr std::string_view OneFileTip =
+    "This file was found apart from the other files of its folder.";
+inline constexpr std::string_view KeepFileTip =
+    "This file is in its place; a ticked folder change would move it, so it keeps its path.";
+inline constexpr std::string_view FolderNotFound = "(not found)";
 
 } // namespace vt::texts

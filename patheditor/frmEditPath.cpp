@@ -268,12 +268,15 @@ std::optional<media::Proposals> frmEditPath::searchFolder(const std::string& hos
         return std::nullopt;
     }
     media::Proposals proposals = media::propose(m_check, index);
-    if (proposals.folders.empty() && proposals.files.empty()) {
+    const bool anyFolder =
+        std::any_of(proposals.folders.begin(), proposals.folders.end(),
+                    [](const media::FolderProposal& p) { return !p.candidates.empty(); });
+    if (!anyFolder && proposals.files.empty()) {
         m_prompter.inform(nothingFoundMessage(hostRoot, summary));
         return std::nullopt;
     }
-    frmFindMissing preview(m_check, std::move(proposals), walkSummaryLine(hostRoot, summary),
-                           m_help, this);
+    frmFindMissing preview(m_check, std::move(proposals), index,
+                           walkSummaryLine(hostRoot, summary), m_help, this);
     if (preview.exec() != QDialog::Accepted)
         return std::nullopt;
     return preview.chosen();

@@ -10,133 +10,220 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace vt {
 namespace {
 
 enum Column { OldColumn, NewColumn, FoundColumn, StillMissingColumn };
 
-QTreeWidgetItem* newRow(QTreeWidget* list, const std::string& oldPath, bool ticked) {
-    auto* item = new QTreeWidgetItem(list);
-    item->setText(OldColumn, toQString(oldPath));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-    item->setCheckState(OldColumn, ticked ? Qt::Checked : Qt::Unchecked);
-    item->setTextAlignment(FoundColumn, Qt::AlignRight | Qt::AlignVCenter);
-    item->setTextAlignment(StillMissingColumn, Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
-void setCounts(QTreeWidgetItem* item, int found, int stillMissing) {
-    item->setText(FoundColumn, toQString(countText(found)));
-    item->setText(StillMissingColumn, toQString(countText(stillMissing)));
-}
+constexpr QSize DrawnSize(760, 420); // at 96 dpi
 
 void setRowTip(QTreeWidgetItem* item, std::string_view tip) {
     for (int column = OldColumn; column <= StillMissingColumn; ++column)
         item->setToolTip(column, toQString(tip));
 }
 
+// Every row as tall as one with a choice box, so that the rows stay even.
+class EvenRows : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), m_height));
+        return size;
+    }
+
+  private:
+    int m_height = QComboBox().sizeHint().height();
+};
+
+QTreeWidgetItem* newRow(QTreeWidget* list, const std::string& oldPath) {
+    auto* item = new QTreeWidgetItem(list);
+    item->setText(OldColumn, toQString(oldPath));
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setTextAlignment(FoundColumn, Qt::AlignRight | Qt::AlignVCenter);
+    item->setTextAlignment(StillMissingColumn, Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+void makeTickable(QTreeWidgetItem* item, bool ticked) {
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    item->setCheckState(OldColumn, ticked ? Qt::Checked : Qt::Unchecked);
+}
+
+// A file proposal that a folder change already counts for.
+bool countedByFolders(const media::MediaCheck& check, const media::Proposals& proposals,
+                      const media::FileProposal& file) {
+    if (file.keep || !file.apply || file.chosen < 0)
+        return false;
+    const std::size_t row = check.entries[file.entry].row;
+    for (const media::FolderProposal& folder : proposals.folders) {
+        if (folder.row == row)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 frmFindMissing::frmFindMissing(const media::MediaCheck& check, media::Proposals proposals,
-                               const std::string& searchedLine, HelpFacility& help,
-                               QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::frmFindMissing>()),
-      m_proposals(std::move(proposals)), m_help(help),
-      m_problems(check.missing + check.notMappable) {
+                               const media::NameIndex& index, const std::string& searchedLine,
+                               HelpFacility& help, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::frmFindMissing>()), m_check(check),
+      m_proposals(std::move(proposals)), m_index(index), m_help(help) {
     m_ui->setupUi(this);
     m_ui->lblSearched->setText(toQString(searchedLine));
     QTreeWidget* list = m_ui->ListProposals;
-    for (const media::FolderProposal& proposal : m_proposals.folders)
-        addFolderRow(proposal);
-    for (const media::FileProposal& proposal : m_proposals.files)
-        addFileRow(check, proposal);
+    list->setItemDelegate(new EvenRows(list));
+    connect(list, &QTreeWidget::itemChanged, this, &frmFindMissing::rowChanged);
+    connect(m_ui->CmdApply, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this,
+            [this] { m_help.showTopic(texts::PathEditorHelp); });
+    rework();
+
     list->header()->setStretchLastSection(false);
     const int padding = list->fontMetrics().averageCharWidth() * 2;
     for (int column = OldColumn; column <= StillMissingColumn; ++column) {
         list->resizeColumnToContents(column);
         list->setColumnWidth(column, list->columnWidth(column) + padding);
     }
-    // The paths are what matter; the counts keep the width of their titles.
-    list->header()->setSectionResizeMode(OldColumn, QHeaderView::Interactive);
+    // The new paths get what is left; the counts keep the width of their titles.
     list->header()->setSectionResizeMode(NewColumn, QHeaderView::Stretch);
-    connect(list, &QTreeWidget::itemChanged, this, &frmFindMissing::showFound);
-    connect(m_ui->CmdApply, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_ui->CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this,
-            [this] { m_help.showTopic(texts::PathEditorHelp); });
-    resize(QSize(760, 420) * logicalDpiX() / 96);
-    showFound();
+    resize(DrawnSize * logicalDpiX() / 96);
 }
 
 frmFindMissing::~frmFindMissing() = default;
 
-void frmFindMissing::addFolderRow(const media::FolderProposal& proposal) {
-    QTreeWidget* list = m_ui->ListProposals;
-    QTreeWidgetItem* item = newRow(list, proposal.oldFolder, !proposal.ambiguous());
-    setCounts(item, proposal.found, proposal.stillMissing);
-    if (!proposal.ambiguous()) {
-        item->setText(NewColumn, toQString(proposal.candidates[proposal.chosen]));
+// Works the single files and the folders' counts out again for the folder
+// rows as they are ticked and chosen now.
+void frmFindMissing::rework() {
+    media::proposeFiles(m_proposals, m_check, m_index);
+    m_foundByFolders = 0;
+    for (const media::FolderProposal& folder : m_proposals.folders)
+        m_foundByFolders += folder.found;
+    for (const media::FileProposal& file : m_proposals.files) {
+        if (countedByFolders(m_check, m_proposals, file))
+            --m_foundByFolders;
+    }
+    m_filling = true;
+    m_ui->ListProposals->clear();
+    showFolderRows();
+    showFileRows();
+    m_filling = false;
+    showFound();
+}
+
+QComboBox* frmFindMissing::addChoice(QTreeWidgetItem* item,
+                                     const std::vector<std::string>& candidates, int current) {
+    auto* choice = new QComboBox;
+    choice->setObjectName(QStringLiteral("ComboCandidates"));
+    for (const std::string& candidate : candidates)
+        choice->addItem(toQString(candidate));
+    choice->setCurrentIndex(std::max(current, 0));
+    m_ui->ListProposals->setItemWidget(item, NewColumn, choice);
+    return choice;
+}
+
+void frmFindMissing::showFolderRows() {
+    for (std::size_t i = 0; i < m_proposals.folders.size(); ++i) {
+        const media::FolderProposal& proposal = m_proposals.folders[i];
+        QTreeWidgetItem* item = newRow(m_ui->ListProposals, proposal.oldFolder);
+        item->setText(FoundColumn, toQString(countText(proposal.found)));
+        item->setText(StillMissingColumn, toQString(countText(proposal.stillMissing)));
+        if (proposal.candidates.empty()) {
+            item->setText(NewColumn, toQString(texts::FolderNotFound));
+            continue;
+        }
+        makeTickable(item, proposal.apply);
+        if (proposal.ambiguous())
+            setRowTip(item, texts::AmbiguousTip);
+        if (proposal.candidates.size() == 1) {
+            item->setText(NewColumn, toQString(proposal.candidates.front()));
+            continue;
+        }
+        QComboBox* choice = addChoice(item, proposal.candidates, proposal.chosen);
+        connect(choice, &QComboBox::activated, this,
+                [this, i](int candidate) { folderPicked(i, candidate); });
+    }
+}
+
+void frmFindMissing::showFileRows() {
+    for (std::size_t i = 0; i < m_proposals.files.size(); ++i) {
+        const media::FileProposal& proposal = m_proposals.files[i];
+        QTreeWidgetItem* item =
+            newRow(m_ui->ListProposals, m_check.entries[proposal.entry].path);
+        makeTickable(item, proposal.apply);
+        setRowTip(item, proposal.keep        ? texts::KeepFileTip
+                        : proposal.ambiguous() ? texts::AmbiguousFileTip
+                                               : texts::OneFileTip);
+        if (proposal.candidates.size() == 1) {
+            item->setText(NewColumn, toQString(proposal.candidates.front()));
+            continue;
+        }
+        QComboBox* choice = addChoice(item, proposal.candidates, proposal.chosen);
+        connect(choice, &QComboBox::activated, this,
+                [this, i](int candidate) { filePicked(i, candidate); });
+    }
+}
+
+// Picking a candidate ticks its row.
+void frmFindMissing::folderPicked(std::size_t folder, int candidate) {
+    m_proposals.folders[folder].chosen = candidate;
+    m_proposals.folders[folder].apply = true;
+    // Queued: the rows are written anew, the box that was picked from too.
+    QMetaObject::invokeMethod(this, &frmFindMissing::rework, Qt::QueuedConnection);
+}
+
+void frmFindMissing::filePicked(std::size_t file, int candidate) {
+    m_proposals.files[file].chosen = candidate;
+    m_proposals.files[file].apply = true;
+    m_ui->ListProposals->topLevelItem(static_cast<int>(m_proposals.folders.size() + file))
+        ->setCheckState(OldColumn, Qt::Checked);
+}
+
+void frmFindMissing::rowChanged(QTreeWidgetItem* item) {
+    if (m_filling)
+        return;
+    const auto row = static_cast<std::size_t>(m_ui->ListProposals->indexOfTopLevelItem(item));
+    const bool ticked = item->checkState(OldColumn) == Qt::Checked;
+    // A tie ticked without a pick takes the candidate its box shows.
+    const auto* choice = qobject_cast<QComboBox*>(m_ui->ListProposals->itemWidget(item, NewColumn));
+    const int shown = choice ? choice->currentIndex() : 0;
+    if (row < m_proposals.folders.size()) {
+        media::FolderProposal& folder = m_proposals.folders[row];
+        if (folder.apply == ticked)
+            return;
+        folder.apply = ticked;
+        if (ticked && folder.chosen < 0)
+            folder.chosen = shown;
+        // Queued, as a pick is: the row must outlive its own signal.
+        QMetaObject::invokeMethod(this, &frmFindMissing::rework, Qt::QueuedConnection);
         return;
     }
-    // A tie the search would not break: the user picks, and picking ticks.
-    auto* choice = new QComboBox(list);
-    choice->setObjectName(QStringLiteral("ComboCandidates"));
-    for (const std::string& candidate : proposal.candidates)
-        choice->addItem(toQString(candidate));
-    choice->setToolTip(toQString(texts::AmbiguousTip));
-    setRowTip(item, texts::AmbiguousTip);
-    list->setItemWidget(item, NewColumn, choice);
-    connect(choice, &QComboBox::activated, this,
-            [item] { item->setCheckState(OldColumn, Qt::Checked); });
-}
-
-void frmFindMissing::addFileRow(const media::MediaCheck& check,
-                                const media::FileProposal& proposal) {
-    QTreeWidgetItem* item = newRow(m_ui->ListProposals, check.entries[proposal.entry].path, true);
-    item->setText(NewColumn, toQString(proposal.newPath));
-    setCounts(item, 1, 0);
-    setRowTip(item, texts::OneFileTip);
-}
-
-int frmFindMissing::chosenCandidate(std::size_t folderRow) const {
-    QTreeWidgetItem* item = m_ui->ListProposals->topLevelItem(static_cast<int>(folderRow));
-    if (item->checkState(OldColumn) != Qt::Checked)
-        return -1;
-    if (const auto* choice =
-            qobject_cast<QComboBox*>(m_ui->ListProposals->itemWidget(item, NewColumn)))
-        return choice->currentIndex();
-    return m_proposals.folders[folderRow].chosen;
-}
-
-media::Proposals frmFindMissing::chosen() const {
-    media::Proposals result;
-    for (std::size_t i = 0; i < m_proposals.folders.size(); ++i) {
-        result.folders.push_back(m_proposals.folders[i]);
-        result.folders.back().chosen = chosenCandidate(i);
-    }
-    const int first = static_cast<int>(m_proposals.folders.size());
-    for (std::size_t i = 0; i < m_proposals.files.size(); ++i) {
-        const QTreeWidgetItem* item =
-            m_ui->ListProposals->topLevelItem(first + static_cast<int>(i));
-        if (item->checkState(OldColumn) == Qt::Checked)
-            result.files.push_back(m_proposals.files[i]);
-    }
-    return result;
+    media::FileProposal& file = m_proposals.files[row - m_proposals.folders.size()];
+    file.apply = ticked;
+    if (ticked && file.chosen < 0)
+        file.chosen = shown;
+    showFound();
 }
 
 void frmFindMissing::showFound() {
-    const media::Proposals ticked = chosen();
-    int found = static_cast<int>(ticked.files.size());
-    bool anyTicked = !ticked.files.empty();
-    for (const media::FolderProposal& proposal : ticked.folders) {
-        if (!proposal.ambiguous()) {
-            found += proposal.found;
+    int found = m_foundByFolders;
+    bool anyTicked = false;
+    for (const media::FolderProposal& folder : m_proposals.folders)
+        anyTicked = anyTicked || (folder.apply && folder.chosen >= 0);
+    for (const media::FileProposal& file : m_proposals.files) {
+        if (file.apply && file.chosen >= 0) {
             anyTicked = true;
+            found += file.keep ? 0 : 1;
         }
     }
-    // Another candidate of a tie may also hold a file proposed on its own.
-    m_ui->lblFound->setText(toQString(foundLine(std::min(found, m_problems), m_problems)));
+    const int problems = m_check.missing + m_check.notMappable;
+    m_ui->lblFound->setText(toQString(foundLine(std::min(found, problems), problems)));
     m_ui->CmdApply->setEnabled(anyTicked);
 }
 

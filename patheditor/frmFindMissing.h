@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+class QComboBox;
 class QTreeWidgetItem;
 
 namespace Ui {
@@ -17,31 +18,41 @@ namespace vt {
 
 class HelpFacility;
 
-// The preview of Find Missing Files: one row per proposed folder, then one
-// per single file, each ticked unless the search could not choose between
-// folders (then the row offers them). Apply hands back what stays ticked.
+// The preview of Find Missing Files: one row per folder row with missing
+// files, then one per single file, each ticked as the search proposes it.
+// A row the search could not decide offers its candidates and stays
+// unticked until the user picks one. Changing a folder's choice works the
+// single files out again. Apply hands back what stays ticked.
 class frmFindMissing : public QDialog {
     Q_OBJECT
 
   public:
     frmFindMissing(const media::MediaCheck& check, media::Proposals proposals,
-                   const std::string& searchedLine, HelpFacility& help, QWidget* parent = nullptr);
+                   const media::NameIndex& index, const std::string& searchedLine,
+                   HelpFacility& help, QWidget* parent = nullptr);
     ~frmFindMissing() override;
 
-    // The proposals as ticked: an unticked folder row has no choice, an
-    // unticked file row is left out.
-    media::Proposals chosen() const;
+    // The proposals with the user's ticks and choices.
+    const media::Proposals& chosen() const { return m_proposals; }
 
   private:
-    void addFolderRow(const media::FolderProposal& proposal);
-    void addFileRow(const media::MediaCheck& check, const media::FileProposal& proposal);
+    void showFolderRows();
+    void showFileRows();
     void showFound();
-    int chosenCandidate(std::size_t folderRow) const;
+    void rowChanged(QTreeWidgetItem* item);
+    void folderPicked(std::size_t folder, int candidate);
+    void filePicked(std::size_t file, int candidate);
+    void rework();
+    QComboBox* addChoice(QTreeWidgetItem* item, const std::vector<std::string>& candidates,
+                         int current);
 
     std::unique_ptr<Ui::frmFindMissing> m_ui;
+    const media::MediaCheck& m_check;
     media::Proposals m_proposals;
+    const media::NameIndex& m_index;
     HelpFacility& m_help;
-    int m_problems = 0; // missing and not mappable files of the show
+    int m_foundByFolders = 0; // missing files the ticked folder changes bring back
+    bool m_filling = false;   // rows are being written, not ticked by the user
 };
 
 } // namespace vt

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,11 +50,16 @@ class WhenShown : public QObject {
     QTimer m_poll;
 };
 
-std::string rowText(const QTreeWidgetItem* item) {
+// "[x] old | new | found | still missing"; a choice as "new (of 2)".
+std::string rowText(QTreeWidgetItem* item) {
     std::string text = item->checkState(0) == Qt::Checked ? "[x] " : "[ ] ";
-    for (int column = 0; column < 4; ++column)
-        text += fromQString(item->text(column)) + (column < 3 ? " | " : "");
-    return text;
+    text += fromQString(item->text(0)) + " | ";
+    if (auto* choice = qobject_cast<QComboBox*>(item->treeWidget()->itemWidget(item, 1)))
+        text += fromQString(choice->currentText()) + " (of " + std::to_string(choice->count()) +
+                ")";
+    else
+        text += fromQString(item->text(1));
+    return text + " | " + fromQString(item->text(2)) + " | " + fromQString(item->text(3));
 }
 
 // A show whose pictures were on a C: drive this machine does not have, and
@@ -84,10 +90,11 @@ class FindMissing : public ::testing::Test {
     template <typename T> T* control(const char* name) { return test::control<T>(*dialog, name); }
     void click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
     QListWidgetItem* item(const char* list, int row) { return control<QListWidget>(list)->item(row); }
+    // The rows, a marked one (with its counts as tooltip) as "*row".
     std::string rows(const char* list) {
         std::string text;
         for (int row = 0; row < control<QListWidget>(list)->count(); ++row)
-            text += (item(list, row)->icon().isNull() ? "" : "*") +
+            text += (item(list, row)->toolTip().isEmpty() ? "" : "*") +
                     fromQString(item(list, row)->text()) + ";";
         return text;
     }
@@ -128,20 +135,22 @@ TEST_F(FindMissing, MarksTheRowsSearchesAndAppliesWhatTheUserKeeps) {
     std::vector<std::string> preview;
     WhenShown atPreview("frmFindMissing", [&](QWidget& shown) {
         auto* list = test::control<QTreeWidget>(shown, "ListProposals");
-        for (int row = 0; row < list->topLevelItemCount(); ++row)
-            preview.push_back(rowText(list->topLevelItem(row)));
+        const auto read = [&] {
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                preview.push_back(rowText(list->topLevelItem(row)));
+            preview.push_back(fromQString(test::control<QLabel>(shown, "lblFound")->text()));
+        };
+        read();
         preview.push_back(fromQString(test::control<QLabel>(shown, "lblSearched")->text()));
-        preview.push_back(fromQString(test::control<QLabel>(shown, "lblFound")->text()));
-        // The tie: its row offers both folders; picking one ticks it.
+        // The tie: picking one of its folders ticks the row and counts again.
         auto* choice = qobject_cast<QComboBox*>(list->itemWidget(list->topLevelItem(1), 1));
         ASSERT_TRUE(choice);
-        ASSERT_EQ(choice->count(), 2);
         const int two = choice->findText(toQString(now + "Two\\"));
         ASSERT_GE(two, 0);
         choice->setCurrentIndex(two);
         emit choice->activated(two);
-        preview.push_back(rowText(list->topLevelItem(1)).substr(0, 4));
-        preview.push_back(fromQString(test::control<QLabel>(shown, "lblFound")->text()));
+        QCoreApplication::processEvents();
+        read();
         QTest::mouseClick(test::control<QPushButton>(shown, "CmdApply"), Qt::LeftButton);
     });
     click("CmdFindMissing");
@@ -149,22 +158,22 @@ TEST_F(FindMissing, MarksTheRowsSearchesAndAppliesWhatTheUserKeeps) {
     ASSERT_EQ(dialogs.folderRequests.size(), 1u);
     EXPECT_EQ(dialogs.folderRequests[0].title, "Find Missing Files - Folder to Search");
     EXPECT_EQ(dialogs.folderRequests[0].initialFolder, QDir::homePath().toStdString());
-    EXPECT_EQ(preview,
-              (std::vector<std::string>{
-                  "[x] C:\\Pics\\Beach\\ | " + now + "Pics\\Beach\\ | 2 | 2",
-                  "[ ] C:\\Trip\\ |  | 2 | 0",
-                  "[x] " + old + " | " + now + "Sounds\\ | 1 | 0",
-                  "[x] C:\\Pics\\Beach\\c.jpg | " + now + "Other\\c.jpg | 1 | 0",
-                  "Searched: " + temp.host("new") + "    Files: 8    Folders: 6",
-                  "Found: 4    Still missing: 4", "[x] ", "Found: 6    Still missing: 2"}));
+    const std::string beach = "[x] C:\\Pics\\Beach\\ | " + now + "Pics\\Beach\\ (of 2) | 3 | 1";
+    const std::string sounds = "[x] " + old + " | " + now + "Sounds\\ | 1 | 0";
+    const std::string single = "[x] C:\\Pics\\Beach\\c.jpg | " + now + "Other\\c.jpg |  | ";
+    EXPECT_EQ(preview, (std::vector<std::string>{
+                           beach, "[ ] C:\\Trip\\ | " + now + "One\\ (of 2) | 0 | 2", sounds,
+                           single, "Found: 4    Still missing: 4",
+                           "Searched: " + temp.host("new") + "    Files: 8    Folders: 7",
+                           beach, "[x] C:\\Trip\\ | " + now + "Two\\ (of 2) | 2 | 0", sounds,
+                           single, "Found: 6    Still missing: 2"}));
     EXPECT_TRUE(prompter.messages.empty());
 
-    // The rows are rewritten as Modify would; only what is really gone
-    // stays marked.
-    EXPECT_EQ(fromQString(item("ListSlide", 0)->text()), now + "Pics\\Beach\\");
-    EXPECT_EQ(fromQString(item("ListSlide", 1)->text()), now + "Two\\");
-    EXPECT_FALSE(item("ListSlide", 1)->toolTip().startsWith("Files"));
-    EXPECT_EQ(fromQString(item("ListSound", 1)->text()), now + "Sounds\\");
+    // The rows are rewritten as Modify would, a single file's new folder is
+    // added; only the row of what is really gone stays marked.
+    EXPECT_EQ(rows("ListSlide"),
+              "*" + now + "Pics\\Beach\\;" + now + "Two\\;" + now + "Other\\;");
+    EXPECT_EQ(rows("ListSound"), here + ";" + now + "Sounds\\;");
     EXPECT_EQ(totals(), "Files: 10    Missing: 2    Not mappable: 0");
     EXPECT_EQ(model->slide(0).SlideFile, "C:\\Pics\\Beach\\a.jpg"); // not before OK
 
@@ -208,7 +217,7 @@ TEST_F(FindMissing, SaysWhenThereIsNothingToFindOrNowhereToSearch) {
                   "The folder to search does not exist:\r\n\r\n" + temp.host("nowhere") +
                       "\r\n\r\nChoose another folder and then try again...",
                   "None of the missing files was found.\r\n\r\nSearched: " + temp.host("here") +
-                      "    Files: 2    Folders: 0\r\n\r\nSearch another folder, or change the "
+                      "    Files: 2    Folders: 1\r\n\r\nSearch another folder, or change the "
                       "paths with Modify Selected Path."}));
 }
 
