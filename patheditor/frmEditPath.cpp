@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QPixmap>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStyle>
 
 #include <algorithm>
@@ -57,23 +58,24 @@ void showRows(QListWidget* list, const std::vector<std::string>& rows) {
     }
 }
 
-void clearMarks(QListWidget* list) {
-    for (int row = 0; row < list->count(); ++row) {
-        list->item(row)->setIcon(QIcon());
-        list->item(row)->setToolTip(QString());
-    }
-}
-
-// Rows without a mark get an empty picture of the same size, so that the
-// folder texts of a list stay in line.
-void alignUnmarked(QListWidget* list) {
+// A row with a tip gets the mark; the others of a list with marks get an
+// empty picture of the same size, so that the folder texts stay in line.
+void markRows(QListWidget* list, const std::vector<QString>& tips, const QIcon& mark) {
+    const bool anyMarked =
+        std::any_of(tips.begin(), tips.end(), [](const QString& tip) { return !tip.isEmpty(); });
     QPixmap empty(list->iconSize());
     empty.fill(Qt::transparent);
-    const QIcon blank(empty);
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->icon().isNull())
-            list->item(row)->setIcon(blank);
+    const QIcon blank = anyMarked ? QIcon(empty) : QIcon();
+    // One repaint for the whole list: the marks change no row's size.
+    {
+        const QSignalBlocker quiet(list->model());
+        for (int row = 0; row < list->count(); ++row) {
+            const QString& tip = tips[static_cast<std::size_t>(row)];
+            list->item(row)->setIcon(tip.isEmpty() ? blank : mark);
+            list->item(row)->setToolTip(tip);
+        }
     }
+    list->viewport()->update();
 }
 
 } // namespace
@@ -201,31 +203,26 @@ void frmEditPath::showEditorRows() {
 // and a tooltip tell what is missing.
 void frmEditPath::showMarks() {
     m_check = media::checkMedia(m_editor);
-    const QIcon mark = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     QListWidget* lists[] = {m_ui->ListSlide, m_ui->ListTexture, m_ui->ListSound};
-    bool marked[] = {false, false, false};
-    for (QListWidget* list : lists)
-        clearMarks(list);
-    m_soundMark->setVisible(false);
+    std::vector<QString> tips[3];
+    for (int box = SlideBox; box <= SoundBox; ++box)
+        tips[box].resize(static_cast<std::size_t>(lists[box]->count()));
+    QString soundTip;
     for (const media::FolderRowCheck& row : m_check.rows) {
         if (row.problems.empty())
             continue;
-        const QString tip = toDisplayText(rowMarkTip(m_check, row));
-        if (row.box == MainSoundBox) {
-            m_soundMark->setToolTip(tip);
-            m_soundMark->setVisible(true);
-        } else if (row.box >= SlideBox && row.box <= SoundBox &&
-                   row.row < lists[row.box]->count()) {
-            QListWidgetItem* item = lists[row.box]->item(row.row);
-            item->setIcon(mark);
-            item->setToolTip(tip);
-            marked[row.box] = true;
-        }
+        QString tip = toDisplayText(rowMarkTip(m_check, row));
+        if (row.box == MainSoundBox)
+            soundTip = std::move(tip);
+        else if (row.box >= SlideBox && row.box <= SoundBox &&
+                 row.row < lists[row.box]->count())
+            tips[row.box][static_cast<std::size_t>(row.row)] = std::move(tip);
     }
-    for (int box = SlideBox; box <= SoundBox; ++box) {
-        if (marked[box])
-            alignUnmarked(lists[box]);
-    }
+    const QIcon mark = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    for (int box = SlideBox; box <= SoundBox; ++box)
+        markRows(lists[box], tips[box], mark);
+    m_soundMark->setToolTip(soundTip);
+    m_soundMark->setVisible(!soundTip.isEmpty());
     m_ui->lblFileTotals->setText(toQString(checkTotalsLine(m_check)));
 }
 
