@@ -117,15 +117,21 @@ void frmFindMissing::rework() {
     showFound();
 }
 
-QComboBox* frmFindMissing::addChoice(QTreeWidgetItem* item,
-                                     const std::vector<std::string>& candidates, int current) {
+// One candidate as text; several in a box whose pick goes to picked.
+void frmFindMissing::showCandidates(QTreeWidgetItem* item,
+                                    const std::vector<std::string>& candidates, int chosen,
+                                    const std::function<void(int)>& picked) {
+    if (candidates.size() == 1) {
+        item->setText(NewColumn, toQString(candidates.front()));
+        return;
+    }
     auto* choice = new QComboBox;
     choice->setObjectName(QStringLiteral("ComboCandidates"));
     for (const std::string& candidate : candidates)
         choice->addItem(toQString(candidate));
-    choice->setCurrentIndex(std::max(current, 0));
+    choice->setCurrentIndex(std::max(chosen, 0));
     m_ui->ListProposals->setItemWidget(item, NewColumn, choice);
-    return choice;
+    connect(choice, &QComboBox::activated, this, picked);
 }
 
 void frmFindMissing::showFolderRows() {
@@ -141,13 +147,8 @@ void frmFindMissing::showFolderRows() {
         makeTickable(item, proposal.apply);
         if (proposal.ambiguous())
             setRowTip(item, texts::AmbiguousTip);
-        if (proposal.candidates.size() == 1) {
-            item->setText(NewColumn, toQString(proposal.candidates.front()));
-            continue;
-        }
-        QComboBox* choice = addChoice(item, proposal.candidates, proposal.chosen);
-        connect(choice, &QComboBox::activated, this,
-                [this, i](int candidate) { folderPicked(i, candidate); });
+        showCandidates(item, proposal.candidates, proposal.chosen,
+                       [this, i](int candidate) { folderPicked(i, candidate); });
     }
 }
 
@@ -160,13 +161,8 @@ void frmFindMissing::showFileRows() {
         setRowTip(item, proposal.keep        ? texts::KeepFileTip
                         : proposal.ambiguous() ? texts::AmbiguousFileTip
                                                : texts::OneFileTip);
-        if (proposal.candidates.size() == 1) {
-            item->setText(NewColumn, toQString(proposal.candidates.front()));
-            continue;
-        }
-        QComboBox* choice = addChoice(item, proposal.candidates, proposal.chosen);
-        connect(choice, &QComboBox::activated, this,
-                [this, i](int candidate) { filePicked(i, candidate); });
+        showCandidates(item, proposal.candidates, proposal.chosen,
+                       [this, i](int candidate) { filePicked(i, candidate); });
     }
 }
 

@@ -4,10 +4,10 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <string>
 
-class QComboBox;
 class QTreeWidgetItem;
 
 namespace Ui {
@@ -43,8 +43,8 @@ class frmFindMissing : public QDialog {
     void folderPicked(std::size_t folder, int candidate);
     void filePicked(std::size_t file, int candidate);
     void rework();
-    QComboBox* addChoice(QTreeWidgetItem* item, const std::vector<std::string>& candidates,
-                         int current);
+    void showCandidates(QTreeWidgetItem* item, const std::vector<std::string>& candidates,
+                        int chosen, const std::function<void(int)>& picked);
 
     std::unique_ptr<Ui::frmFindMissing> m_ui;
     const media::MediaCheck& m_check;
