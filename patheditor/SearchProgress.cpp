@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <exception>
 #include <memory>
 
 namespace vt {
@@ -79,8 +80,15 @@ bool walkWithProgress(QWidget* parent, const std::string& hostRoot, const Folder
     progress.setCurrentFolder(hostRoot);
     SearchProgressDialog dialog(parent, progress);
 
-    std::unique_ptr<QThread> worker(
-        QThread::create([&] { walk(hostRoot, index, progress, summary); }));
+    // Nothing may escape the worker: a walk that fails is a folder that
+    // cannot be read.
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        try {
+            walk(hostRoot, index, progress, summary);
+        } catch (const std::exception&) {
+            summary.badRoots.push_back(hostRoot);
+        }
+    }));
     QEventLoop loop;
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     QTimer poll;
