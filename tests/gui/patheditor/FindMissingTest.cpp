@@ -240,8 +240,11 @@ TEST_F(FindMissing, CancelStopsTheWalkAndChangesNothing) {
     std::string label;
     bool progressIsModal = false;
     WhenShown atProgress("frmSearchProgress", [&](QWidget& shown) {
-        QTest::qWait(250); // the worker counts while the window goes on painting
-        label = fromQString(test::control<QLabel>(shown, "lblSearchProgress")->text());
+        // The worker counts while the window goes on painting.
+        auto* progress = test::control<QLabel>(shown, "lblSearchProgress");
+        for (int wait = 0; wait < 100 && progress->text().startsWith("Files: 0\n"); ++wait)
+            QTest::qWait(50);
+        label = fromQString(progress->text());
         progressIsModal = QApplication::activeModalWidget() == &shown;
         QTest::mouseClick(test::control<QPushButton>(shown, "CmdCancel"), Qt::LeftButton);
     });
