@@ -46,43 +46,38 @@ void QtFileDialogs::prepare(QFileDialog& dialog, const FileDialogRequest& reques
     addHelpButton(dialog, request.helpContext);
 }
 
-void QtFileDialogs::addHelpButton(QFileDialog& dialog, int topic) const {
+void QtFileDialogs::addHelpButton(QFileDialog& dialog, int helpContext) const {
     // Qt's own dialog keeps its buttons in a box named buttonBox.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
         buttons->addButton(QDialogButtonBox::Help)->setIcon(helpPicture());
         HelpFacility& help = m_help;
         QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
-                         [&help, topic] { help.showTopic(topic); });
+                         [&help, helpContext] { help.showTopic(helpContext); });
     }
 }
 
-// A folder to create or fill: Qt's dialog makes new folders with its own button.
-std::optional<std::string> QtFileDialogs::chooseFolder(const FileDialogRequest& request) {
-    QFileDialog dialog(m_parent);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setWindowTitle(toQString(request.title));
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    const std::string& last = m_lastFolder.empty() ? m_last : m_lastFolder;
-    const auto host = last.empty() ? std::nullopt : DriveMap::current().toHost(last);
-    if (host)
-        dialog.setDirectory(QFileInfo(QString::fromStdString(*host)).absolutePath());
-    addHelpButton(dialog, request.helpContext);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    m_lastFolder = DriveMap::current().toWindows(dialog.selectedFiles().constFirst().toStdString());
-    return m_lastFolder;
-}
-
 std::optional<std::string> QtFileDialogs::choose(const FileDialogRequest& request) {
-    if (request.kind == FileDialogRequest::Kind::Folder)
-        return chooseFolder(request);
     QFileDialog dialog(m_parent);
     prepare(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     m_last = DriveMap::current().toWindows(dialog.selectedFiles().constFirst().toStdString());
     return m_last;
+}
+
+// Folders only, so that a double-click opens a folder instead of choosing
+// it; the remembered show file stays as it was.
+std::optional<std::string> QtFileDialogs::chooseFolder(const FolderDialogRequest& request) {
+    QFileDialog dialog(m_parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowTitle(toQString(request.title));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setDirectory(QString::fromStdString(request.initialFolder));
+    addHelpButton(dialog, request.helpContext);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 } // namespace vt

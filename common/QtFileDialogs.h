@@ -18,6 +18,7 @@ class QtFileDialogs : public FileDialogs {
     explicit QtFileDialogs(HelpFacility& help) : m_help(help) {}
 
     std::optional<std::string> choose(const FileDialogRequest& request) override;
+    std::optional<std::string> chooseFolder(const FolderDialogRequest& request) override;
 
     void setParentWindow(QWidget* window) { m_parent = window; }
 
@@ -27,13 +28,11 @@ class QtFileDialogs : public FileDialogs {
 
   private:
     void prepare(QFileDialog& dialog, const FileDialogRequest& request) const;
-    void addHelpButton(QFileDialog& dialog, int topic) const;
-    std::optional<std::string> chooseFolder(const FileDialogRequest& request);
+    void addHelpButton(QFileDialog& dialog, int helpContext) const;
 
     HelpFacility& m_help;
     QPointer<QWidget> m_parent;
     std::string m_last; // what the dialog returned last, to any command
-    std::string m_lastFolder;
 };
 
 } // namespace vt

@@ -2,9 +2,11 @@
 
 #include "common/BusyPointer.h"
 #include "common/FileDialogs.h"
+#include "common/PathText.h"
 #include "common/QtText.h"
 #include "common/Texts.h"
 #include "pack/PackTexts.h"
+#include "platform/DriveMap.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -22,6 +24,12 @@ constexpr std::size_t SummaryLines = 15;
 
 QString ofText(std::string_view start, const std::string& done, const std::string& total) {
     return toQString(std::string(start) + done + std::string(texts::PackProgressOf) + total);
+}
+
+// Where the folder dialog starts: beside the show.
+std::string hostFolderOf(const std::string& showPath) {
+    const auto host = DriveMap::current().toHost(folderPart(showPath));
+    return host ? *host : std::string();
 }
 
 } // namespace
@@ -110,13 +118,14 @@ void PackProgress::reject() {
 
 void packSlideShow(const SlideShowModel& model, const std::string& showPath, FileDialogs& dialogs,
                    Prompter& prompter, BusyPointer& busy, QWidget* parent) {
-    const auto folder = dialogs.choose(
-        {FileDialogRequest::Kind::Folder, std::string(texts::PackFolderTitle), 0, texts::PackHelp});
+    const auto folder = dialogs.chooseFolder(
+        {std::string(texts::PackFolderTitle), hostFolderOf(showPath), texts::PackHelp});
     if (!folder)
         return;
     busy.setHourglass();
     busy.processPending();
-    const auto plan = pack::planPack(model, *folder, showPath, prompter);
+    const auto plan =
+        pack::planPack(model, DriveMap::current().toWindows(*folder), showPath, prompter);
     busy.setDefault();
     if (!plan)
         return;

@@ -46,11 +46,12 @@ TEST_F(PackMenu, PacksTheOpenedAndAppendedShowsIntoTheChosenFolder) {
     openShows({temp.win("pics\\a.jpg")}, {temp.win("pics\\b.jpg"), temp.win("pics\\gone.jpg")});
     EXPECT_TRUE(item()->isEnabled());
 
-    dialogs.results = {std::nullopt, temp.win("stick\\Show")};
+    dialogs.folders = {std::nullopt, temp.host("stick/Show")};
     item()->trigger(); // cancelled: nothing happens
     item()->trigger();
-    EXPECT_EQ(dialogs.requests.back().kind, FileDialogRequest::Kind::Folder);
-    EXPECT_EQ(dialogs.requests.back().title, "Select the folder to pack the slide show into");
+    const FolderDialogRequest& asked = dialogs.folderRequests.back();
+    EXPECT_EQ(asked.title + "|" + asked.initialFolder,
+              "Select the folder to pack the slide show into|" + temp.host());
     const std::string summary =
         "The slide show has been packed into " + temp.win("stick\\Show\\") +
         " as first.vts.\r\n\r\nFiles copied: 2 (6 bytes)\r\nFiles missing: 1\r\nNames changed: "
@@ -83,7 +84,7 @@ TEST_F(PackMenu, CancelStopsTheCopyAndLeavesNothingBehind) {
         pictures.push_back(temp.win(name));
     }
     openShows(pictures, {});
-    dialogs.results = {temp.win("stick\\Show")};
+    dialogs.folders = {temp.host("stick/Show")};
     std::string shown;
     QTimer::singleShot(0, [&] {
         QWidget* progress = QApplication::activeModalWidget();
