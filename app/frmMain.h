@@ -86,6 +86,7 @@ class frmMain : public QMainWindow {
     void mnuOpenThumbBrowser_Click();
     void mnuOpenThumbnailer_Click();
     void mnuOpenLauncher_Click();
+    void mnuPackSS_Click();
     void mnuAbout_Click();
     void mnuAboutVTViewer_Click();
     void mnuWebVantora_Click();

@@ -10,6 +10,7 @@
 #include "common/PathText.h"
 #include "common/QtText.h"
 #include "common/Texts.h"
+#include "pack/PackProgress.h"
 #include "slideshow/SlideShowCommands.h"
 #include "slideshow/SlideShowTexts.h"
 #include "slideshow/SlideShowWriter.h"
@@ -68,6 +69,7 @@ void frmMain::openShow(const std::string& path) {
     for (QWidget* command :
          {ui->CmdEditSSPaths, ui->CmdAppendSS, ui->CmdCreateSS, ui->CmdFilenames})
         command->setEnabled(true);
+    ui->mnuPackSS->setEnabled(true);
     openSlideShow(*m_model, path, m_seams.prompter,
                   [this](std::string_view line) { ui->lblSourceVer->setText(toQString(line)); });
     showSlideCount();
@@ -116,6 +118,12 @@ void frmMain::CmdCreateSS_Click() {
     WriteSlideShow(*m_model, folderPart(*chosen), fileNamePart(*chosen), m_seams.prompter,
                    m_paths.LastSlideShow);
     busy.setDefault();
+}
+
+// Packs what Create would write: the opened show with the appended ones.
+void frmMain::mnuPackSS_Click() {
+    if (m_seams.busy.isDefault())
+        packSlideShow(*m_model, sourcePath(), m_seams.dialogs, m_seams.prompter, m_seams.busy, this);
 }
 
 // Deleting the preferences file may run while another command works.

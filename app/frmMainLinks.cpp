@@ -22,7 +22,7 @@ void frmMain::CmdEditSSPaths_Click() {
         return;
     busy.setHourglass();
     busy.processPending();
-    frmEditPath editor(*m_model, m_seams.prompter, busy, m_seams.help, this);
+    frmEditPath editor(*m_model, m_seams.prompter, busy, m_seams.help, m_seams.dialogs, this);
     connect(&editor, &frmEditPath::filePathsSaved, this,
             [this] { ui->lblFilePaths->setText(toQString(texts::PathsEdited)); });
     editor.exec();

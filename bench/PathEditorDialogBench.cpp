@@ -1,6 +1,7 @@
 #include "LargeShow.h"
 
 #include "common/BusyPointer.h"
+#include "common/FileDialogs.h"
 #include "common/Prompter.h"
 #include "companions/HelpFacility.h"
 #include "patheditor/frmEditPath.h"
@@ -36,15 +37,22 @@ class NoHelp : public HelpFacility {
     void close() override {}
 };
 
+class NoDialogs : public FileDialogs {
+  public:
+    std::optional<std::string> choose(const FileDialogRequest&) override { return {}; }
+    std::optional<std::string> chooseFolder(const FolderDialogRequest&) override { return {}; }
+};
+
 // From the click to a painted dialog: loading builds the lists and the
-// working copies and fills the list widgets.
+// working copies, checks which files are missing and fills the list widgets.
 void OpenPathEditorDialog(benchmark::State& state) {
     const auto model = bench::largeShow();
     NoPrompter prompter;
     NoPointer pointer;
     NoHelp help;
+    NoDialogs dialogs;
     for (auto _ : state) {
-        frmEditPath dialog(*model, prompter, pointer, help);
+        frmEditPath dialog(*model, prompter, pointer, help, dialogs);
         dialog.show();
         QApplication::processEvents();
         dialog.repaint();

@@ -38,5 +38,6 @@ bool relocate(SlideShowModel& model, const std::vector<std::string>& relocations
 
 int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int folders(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int pack(const std::vector<std::string>& args, std::ostream& err);
 
 } // namespace vt::cli

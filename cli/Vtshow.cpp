@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ConsolePrompter.h"
+#include "cli/MediaCommands.h"
 #include "common/Cp1252.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
@@ -22,6 +23,10 @@ constexpr std::string_view Usage =
     "  vtshow list [--append SHOW]... [--sections slides,textures,sounds,playlist]\n"
     "              [--numbers] [-o FILE] SHOW\n"
     "  vtshow folders [--append SHOW]... SHOW\n"
+    "  vtshow check [--append SHOW]... SHOW\n"
+    "  vtshow relink --search DIR [--search DIR]... [--yes] [--dry-run] -o NEW\n"
+    "              [--append SHOW]... SHOW\n"
+    "  vtshow pack [--append SHOW]... [--yes] -o FOLDER SHOW\n"
     "\n"
     "info     reads SHOW and prints its version line and its number of slides.\n"
     "merge    opens SOURCE, appends each APPEND in order and writes NEW, asking what\n"
@@ -32,7 +37,19 @@ constexpr std::string_view Usage =
     "list     writes the listing of every file name that SHOW and the appended\n"
     "         shows refer to, in the chosen sections (all four by default), with\n"
     "         numbers if asked; to FILE, or as it is to standard output.\n"
-    "folders  prints the rows of the path editor's lists and its main sound file.\n";
+    "folders  prints the rows of the path editor's lists and its main sound file.\n"
+    "check    prints each row of the path editor with its number of files and of\n"
+    "         missing ones, then each missing file; exits with 1 when any is missing.\n"
+    "relink   looks for the missing files by name under each DIR and moves each\n"
+    "         row to the folder holding most of its files, as the path editor's\n"
+    "         Modify does; a file found only elsewhere gets a path of its own. A tie\n"
+    "         is shown with its candidates and left alone. Writes NEW as merge does\n"
+    "         (not with --dry-run); exits with 1 when files are still missing.\n"
+    "pack     copies every file that SHOW and the appended shows need into FOLDER,\n"
+    "         one subfolder per source folder, and writes FOLDER/NAME.vts with paths\n"
+    "         relative to FOLDER; missing files are listed and keep their paths. A\n"
+    "         FOLDER that is not empty is used only with --yes, and nothing in it is\n"
+    "         replaced. Exit status 1 when a file was missing.\n";
 
 } // namespace
 
@@ -125,6 +142,12 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return list(rest, out, err);
     if (args[0] == "folders")
         return folders(rest, out, err);
+    if (args[0] == "check")
+        return check(rest, out, err);
+    if (args[0] == "relink")
+        return relink(rest, out, err);
+    if (args[0] == "pack")
+        return pack(rest, err);
     if (args[0] == "--version") {
         out << "vtshow " << VT_VERSION_MAJOR << '.' << VT_VERSION_MINOR << '.' << VT_VERSION_PATCH
             << '\n';

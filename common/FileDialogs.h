@@ -17,11 +17,20 @@ struct FileDialogRequest {
     int helpContext = 0; // the topic its Help button shows
 };
 
+// A folder to pick, such as where to search for missing files.
+struct FolderDialogRequest {
+    std::string title;
+    std::string initialFolder; // a host folder
+    int helpContext = 0;
+};
+
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     // The chosen path in Windows form, or nullopt when the user cancels.
     virtual std::optional<std::string> choose(const FileDialogRequest& request) = 0;
+    // The chosen folder as a host path, or nullopt when the user cancels.
+    virtual std::optional<std::string> chooseFolder(const FolderDialogRequest& request) = 0;
 };
 
 } // namespace vt

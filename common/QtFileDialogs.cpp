@@ -43,13 +43,16 @@ void QtFileDialogs::prepare(QFileDialog& dialog, const FileDialogRequest& reques
         dialog.selectFile(QString::fromLatin1(FirstName));
     }
 
+    addHelpButton(dialog, request.helpContext);
+}
+
+void QtFileDialogs::addHelpButton(QFileDialog& dialog, int helpContext) const {
     // Qt's own dialog keeps its buttons in a box named buttonBox.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
         buttons->addButton(QDialogButtonBox::Help)->setIcon(helpPicture());
         HelpFacility& help = m_help;
-        const int topic = request.helpContext;
         QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
-                         [&help, topic] { help.showTopic(topic); });
+                         [&help, helpContext] { help.showTopic(helpContext); });
     }
 }
 
@@ -60,6 +63,21 @@ std::optional<std::string> QtFileDialogs::choose(const FileDialogRequest& reques
         return std::nullopt;
     m_last = DriveMap::current().toWindows(dialog.selectedFiles().constFirst().toStdString());
     return m_last;
+}
+
+// Folders only, so that a double-click opens a folder instead of choosing
+// it; the remembered show file stays as it was.
+std::optional<std::string> QtFileDialogs::chooseFolder(const FolderDialogRequest& request) {
+    QFileDialog dialog(m_parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowTitle(toQString(request.title));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setDirectory(QString::fromStdString(request.initialFolder));
+    addHelpButton(dialog, request.helpContext);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 } // namespace vt

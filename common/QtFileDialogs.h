@@ -18,6 +18,7 @@ class QtFileDialogs : public FileDialogs {
     explicit QtFileDialogs(HelpFacility& help) : m_help(help) {}
 
     std::optional<std::string> choose(const FileDialogRequest& request) override;
+    std::optional<std::string> chooseFolder(const FolderDialogRequest& request) override;
 
     void setParentWindow(QWidget* window) { m_parent = window; }
     // Starts the next dialog at `path` (Windows form), as if it had chosen it.
@@ -29,6 +30,7 @@ class QtFileDialogs : public FileDialogs {
 
   private:
     void prepare(QFileDialog& dialog, const FileDialogRequest& request) const;
+    void addHelpButton(QFileDialog& dialog, int helpContext) const;
 
     HelpFacility& m_help;
     QPointer<QWidget> m_parent;

@@ -8,13 +8,24 @@
 #include <string>
 #include <vector>
 
+// Which of the files a show needs are on this machine.
+//
+// Changed from the first sketch: Section lists the main sound file after the
+// textures, where the file-name listing puts it; MediaEntry::row says which
+// of MediaCheck::rows an entry counts under; sectionName gives the word the
+// reports use.
 namespace vt::media {
 
 // Where in the show an entry stands, in the order the file-name listing
 // gives them.
-enum class Section { MainSound, Slides, Textures, SlideSounds, PlayList };
+enum class Section { Slides, Textures, MainSound, SlideSounds, PlayList };
+
+// "slide", "texture", "main sound", "slide sound", "play list".
+std::string_view sectionName(Section section);
 
 enum class State { Found, Missing, NotMappable };
+
+inline constexpr std::size_t NoRow = static_cast<std::size_t>(-1);
 
 // One file the show needs.
 struct MediaEntry {
@@ -23,6 +34,7 @@ struct MediaEntry {
     std::string path;     // Windows path, as the model holds it
     State state = State::Missing;
     std::string hostPath; // when found: the host file, letter case as on disk
+    std::size_t row = NoRow; // position in MediaCheck::rows; NoRow when no row holds its folder
 };
 
 // One row of the path editor's lists (or its main sound box) with what the
@@ -46,15 +58,20 @@ struct MediaCheck {
     bool allFound() const { return missing == 0 && notMappable == 0; }
 };
 
-// Checks every file the model refers to: the main sound file, the slide
-// files, textures, slide sounds that are not CD-audio track numbers and the
-// play list. Each distinct host folder is read once.
+// Checks every file the model refers to: the slide files, textures, the main
+// sound file, slide sounds that are not CD-audio track numbers and the play
+// list. Each distinct host folder is read once.
 MediaCheck checkMedia(const SlideShowModel& model, const DriveMap& drives = DriveMap::current());
 // The same over the path editor's working copies (and its main sound box),
 // so its marks follow every change made before OK.
 MediaCheck checkMedia(const PathEditor& editor, const DriveMap& drives = DriveMap::current());
 
-// The row order of the check matches the path editor's lists; entries with an
-// empty path (no main sound file, slide 0 of an empty show) are not checked.
+// The row order of the check matches the path editor's lists, every row of
+// them (a row may hold no entry once its files moved elsewhere); the main
+// sound box comes last, only when it holds a file. Entries with an empty path
+// (no main sound file, slide 0 of an empty show) are not checked. An entry
+// counts under the row equal to its folder, ignoring case, or else under the
+// row of its nearest enclosing folder: after Modify has moved a folder, its
+// sub-folders' files count under the moved row.
 
 } // namespace vt::media

@@ -4,12 +4,25 @@
 #include "patheditor/PathEditor.h"
 
 #include <atomic>
-#include <functional>
+#include <cstdint>
 #include <mutex>
+#include <set>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
+// Finding a show's missing files by name under search folders, and moving
+// the show's paths to where they were found.
+//
+// Changed from the first sketch: NameIndex::foldersOf returns the folders by
+// value; FolderProposal carries each candidate's count (holds), how many rank
+// first alike (tied) and the user's check box (apply); FileProposal has
+// candidates like a folder proposal, newPath() is the chosen one; proposeFiles
+// works the per-file part out again after the user changed a choice;
+// replaceEntryPath is the per-file edit; applyProposals returns how many
+// changes it made.
 namespace vt::media {
 
 // What a walk has seen so far; read from another thread while it runs.
@@ -40,15 +53,31 @@ struct WalkSummary {
 // host folders that hold it.
 class NameIndex {
   public:
-    // Walks one search folder (a host path); hidden folders are included,
-    // links are followed once, never in a loop.
+    // Walks one search folder (a host path, made absolute); hidden folders
+    // are included, links are followed, never in a loop, and a folder that
+    // an earlier walk covered is not walked again. Cancelling stops within
+    // a few thousand files.
     void walk(const std::string& hostRoot, WalkProgress& progress, WalkSummary& summary);
 
-    // The host folders (ending in '/') holding a file of that name, any case.
-    const std::vector<std::string>& foldersOf(std::string_view fileName) const;
+    // The host folders (absolute, ending in '/') holding an ordinary file of
+    // that name (a host name), any case, in the order they were walked.
+    std::vector<std::string> foldersOf(std::string_view fileName) const;
+    // Whether the host folder (any case) holds a file of that name (any case).
+    bool holds(std::string_view hostFolder, std::string_view fileName) const;
 
   private:
-    std::unordered_map<std::string, std::vector<std::string>> m_folders; // key: upper-cased name
+    struct Place {
+        std::uint32_t folder;
+        std::uint32_t next; // the name's next place; NoPlace after the last
+    };
+    static constexpr std::uint32_t NoPlace = 0xffffffffu;
+
+    void add(std::string key, std::uint32_t folder);
+
+    std::vector<std::string> m_folderPaths;
+    std::vector<Place> m_places;
+    std::unordered_map<std::string, std::pair<std::uint32_t, std::uint32_t>> m_names; // key: first, last place
+    std::set<std::pair<std::uint64_t, std::uint64_t>> m_walked;                     // device, inode
 };
 
 // A new folder for one row with missing files.
@@ -56,31 +85,61 @@ struct FolderProposal {
     std::size_t row = 0;                 // position in MediaCheck::rows
     std::string oldFolder;               // the row's text
     std::vector<std::string> candidates; // Windows folders ending in a backslash, best first
-    int chosen = -1;                     // position in candidates; -1 when ambiguous
-    int found = 0;                       // missing files the chosen (or first) candidate holds
-    int stillMissing = 0;                // the row's missing files it does not hold
-    bool ambiguous() const { return chosen < 0; }
+    std::vector<int> holds;              // per candidate: how many of the row's missing files it holds
+    int tied = 0;                        // candidates at the front that rank alike; 1 when one is best
+    int chosen = -1;                     // position in candidates; -1 when ambiguous or none
+    bool apply = false;                  // on for a chosen candidate; the user may change both
+    int found = 0;        // of the row's missing files, found once the checked changes are made
+    int stillMissing = 0; // the rest of them
+    bool ambiguous() const { return tied > 1; }
 };
 
-// A new path for one entry found only outside its row's proposed folder.
+// A new path for one entry not found through its row's folder.
 struct FileProposal {
-    std::size_t entry = 0; // position in MediaCheck::entries
-    std::string newPath;   // Windows path
+    std::size_t entry = 0;               // position in MediaCheck::entries
+    std::vector<std::string> candidates; // Windows paths, best first
+    int tied = 0;
+    int chosen = -1;
+    bool apply = false;
+    // A found file that a checked folder change would move away from it:
+    // the change puts it back.
+    bool keep = false;
+    bool ambiguous() const { return tied > 1; }
+    std::string newPath() const {
+        return chosen < 0 ? std::string() : candidates[static_cast<std::size_t>(chosen)];
+    }
 };
 
 struct Proposals {
-    std::vector<FolderProposal> folders;
-    std::vector<FileProposal> files;
+    std::vector<FolderProposal> folders; // every folder row with missing files, in row order
+    std::vector<FileProposal> files;     // in entry order
 };
 
+// Ranks the folders holding each row's missing files: most of them first;
+// on equal counts the one whose trailing folder names match the row's; a tie
+// after that is ambiguous and not chosen. Then works out the per-file part.
 Proposals propose(const MediaCheck& check, const NameIndex& index,
                   const DriveMap& drives = DriveMap::current());
 
-// Applies the folder proposals that have a chosen candidate to the editor's
-// working copies exactly as Modify applies a typed folder (checkNewPath, then
-// ReplaceFolder), then the file proposals. Nothing reaches the model until
-// the editor commits.
-void applyProposals(PathEditor& editor, const MediaCheck& check, const Proposals& proposals,
-                    Prompter& prompter);
+// Works the file proposals and the folder proposals' counts out again for
+// the folder proposals' current choice and check box: a file the checked
+// folder changes do not bring back is proposed by itself when it is found
+// elsewhere; where it is found in several places alike, it is ambiguous
+// (left out when its row is ambiguous already and not checked).
+void proposeFiles(Proposals& proposals, const MediaCheck& check, const NameIndex& index,
+                  const DriveMap& drives = DriveMap::current());
+
+// The per-file edit: gives one entry of the editor's working copies (or its
+// main sound box) a new path, and its list a row for the new folder when no
+// row equals it.
+void replaceEntryPath(PathEditor& editor, const MediaEntry& entry, std::string_view newPath);
+
+// Applies the checked folder proposals that have a chosen candidate to the
+// editor's working copies exactly as Modify applies a typed folder
+// (checkNewPath, then ReplaceFolder), deepest old folder first, then the
+// checked file proposals. A refused folder is told to the user. Nothing
+// reaches the model until the editor commits. Returns the changes made.
+int applyProposals(PathEditor& editor, const MediaCheck& check, const Proposals& proposals,
+                   Prompter& prompter);
 
 } // namespace vt::media

@@ -30,8 +30,15 @@ struct ScriptedFileDialogs : FileDialogs {
         return next(results, std::optional<std::string>());
     }
 
+    std::optional<std::string> chooseFolder(const FolderDialogRequest& request) override {
+        folderRequests.push_back(request);
+        return next(folders, std::optional<std::string>());
+    }
+
     std::deque<std::optional<std::string>> results;
     std::vector<FileDialogRequest> requests;
+    std::deque<std::optional<std::string>> folders; // host folders
+    std::vector<FolderDialogRequest> folderRequests;
 };
 
 struct FakeProgramStarter : ProgramStarter {

@@ -85,6 +85,27 @@ TEST(QtSeams, AskTheUserTheWayTheCommandsWant) {
     EXPECT_EQ(
         dialogs.choose({FileDialogRequest::Kind::Save, "Create Slide Show File", 0x200014, 500}),
         std::nullopt);
+
+    // The folder dialog answers a host folder and leaves the remembered show alone.
+    temp.write("pics/a.jpg", "x");
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Folder to Search");
+        EXPECT_EQ(dialog.fileMode(), QFileDialog::Directory);
+        EXPECT_TRUE(dialog.testOption(QFileDialog::ShowDirsOnly));
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_EQ(dialog.directory().absolutePath().toStdString() + "/", temp.host());
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
+        dialog.selectFile(QString::fromStdString(temp.host("pics")));
+        QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    EXPECT_EQ(dialogs.chooseFolder({"Folder to Search", temp.host(), 450}), temp.host("pics"));
+    EXPECT_EQ(help.requests.back(), "topic 450");
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.selectedFiles(),
+                  QStringList{QString::fromStdString(temp.host("show.vts"))});
+        dialog.reject();
+    });
+    dialogs.choose({FileDialogRequest::Kind::Open, "Open Slide Show File", 0x201014, 470});
 }
 
 } // namespace

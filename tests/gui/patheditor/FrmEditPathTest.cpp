@@ -17,7 +17,7 @@ class EditPath : public ::testing::Test {
   protected:
     void SetUp() override {
         pointer.setHourglass(); // as the main window shows the dialog
-        dialog = std::make_unique<frmEditPath>(*model, prompter, pointer, help);
+        dialog = std::make_unique<frmEditPath>(*model, prompter, pointer, help, dialogs);
         ASSERT_TRUE(test::showActive(*dialog));
         QObject::connect(dialog.get(), &frmEditPath::filePathsSaved, [this] { ++saved; });
     }
@@ -32,6 +32,7 @@ class EditPath : public ::testing::Test {
     test::RecordingPrompter prompter;
     test::FakeBusyPointer pointer;
     test::RecordingHelp help;
+    test::ScriptedFileDialogs dialogs;
     std::unique_ptr<frmEditPath> dialog;
     int saved = 0;
 };

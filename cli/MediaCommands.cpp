@@ -1,0 +1,293 @@
+#include "cli/MediaCommands.h"
+
+#include "cli/Commands.h"
+#include "cli/ConsolePrompter.h"
+#include "cli/Vtshow.h"
+#include "common/Cp1252.h"
+#include "common/Numbers.h"
+#include "common/PathText.h"
+#include "common/Texts.h"
+#include "media/MediaSearch.h"
+#include "media/MediaTexts.h"
+#include "slideshow/SlideShowCommands.h"
+#include "slideshow/SlideShowWriter.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace vt::cli {
+namespace {
+
+using namespace media;
+
+struct MediaArgs {
+    std::string show;
+    std::vector<std::string> appends;
+    std::vector<std::string> searches;
+    std::string target;
+    bool yes = false;
+    bool dryRun = false;
+};
+
+// Reads the options of check, and with relinking those of relink too.
+bool parseMediaArgs(const std::vector<std::string>& args, bool relinking, MediaArgs& parsed,
+                    std::string& problem) {
+    std::vector<std::string> shows;
+    for (std::size_t i = 0; i < args.size() && problem.empty(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--append" && hasValue)
+            parsed.appends.push_back(args[++i]);
+        else if (relinking && arg == "--search" && hasValue)
+            parsed.searches.push_back(args[++i]);
+        else if (relinking && arg == "-o" && hasValue)
+            parsed.target = args[++i];
+        else if (relinking && arg == "--yes")
+            parsed.yes = true;
+        else if (relinking && arg == "--dry-run")
+            parsed.dryRun = true;
+        else if (arg.size() > 1 && arg[0] == '-')
+            problem = "unknown option " + arg;
+        else
+            shows.push_back(arg);
+    }
+    if (problem.empty() && shows.size() != 1)
+        problem = "give one show";
+    else if (problem.empty() && relinking && parsed.searches.empty())
+        problem = "relink needs --search DIR";
+    else if (problem.empty() && relinking && parsed.target.empty() && !parsed.dryRun)
+        problem = "relink needs -o NEW";
+    if (problem.empty())
+        parsed.show = shows.front();
+    return problem.empty();
+}
+
+std::string number(long count) { return count == 0 ? std::string("0") : formatCount(count); }
+
+std::string counted(long count, std::string_view one, std::string_view many) {
+    return number(count) + " " + std::string(count == 1 ? one : many);
+}
+
+std::string totalsLine(const MediaCheck& check) {
+    const int files = check.found + check.missing + check.notMappable;
+    return counted(files, "file", "files") + ": " + number(check.found) + " found, " +
+           number(check.missing) + " " + std::string(texts::MissingState) + ", " +
+           number(check.notMappable) + " " + std::string(texts::NotMappableState);
+}
+
+std::string boxName(int box) {
+    switch (box) {
+    case SlideBox:
+        return "ListSlide";
+    case TextureBox:
+        return "ListTexture";
+    case SoundBox:
+        return "ListSound";
+    default:
+        return "TextSound";
+    }
+}
+
+std::string entryLabel(const MediaEntry& entry) {
+    std::string label(sectionName(entry.section));
+    if (entry.section != Section::MainSound)
+        label += " " + std::to_string(entry.index + 1);
+    return label;
+}
+
+std::string shown(std::string_view windowsText) { return cp1252::toUtf8(windowsText); }
+
+void printCheck(const MediaCheck& check, std::ostream& out) {
+    for (const FolderRowCheck& row : check.rows) {
+        if (row.files == 0)
+            continue;
+        out << '[' << boxName(row.box) << "] " << shown(row.folder) << ": "
+            << counted(row.files, "file", "files") << ", " << row.missing << " missing\n";
+        for (std::size_t problem : row.problems) {
+            const MediaEntry& entry = check.entries[problem];
+            out << "  " << entryLabel(entry) << ", "
+                << (entry.state == State::NotMappable ? texts::NotMappableState
+                                                      : texts::MissingState)
+                << ": " << shown(entry.path) << '\n';
+        }
+    }
+    out << totalsLine(check) << '\n';
+}
+
+// Opens the show and the shows to append as the window would.
+LoadedShows loadMediaShows(const MediaArgs& request, Prompter& prompter) {
+    return loadShows(request.show, request.appends, prompter);
+}
+
+} // namespace
+
+int check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    MediaArgs request;
+    std::string problem;
+    if (!parseMediaArgs(args, false, request, problem))
+        return usage(err, "check: " + problem);
+    ConsolePrompter prompter(err, true); // only reading: a show named twice is meant twice
+    const LoadedShows shows = loadMediaShows(request, prompter);
+    const MediaCheck result = checkMedia(*shows.model);
+    printCheck(result, out);
+    return prompter.troubleShown() || !result.allFound() ? Trouble : Success;
+}
+
+namespace {
+
+// Columns of text, each as wide as its widest cell; the numbers right-aligned.
+class Table {
+  public:
+    explicit Table(std::vector<std::string> header) { m_rows.push_back(std::move(header)); }
+    void add(std::vector<std::string> row) { m_rows.push_back(std::move(row)); }
+
+    void print(std::ostream& out, const std::vector<bool>& rightAligned) const {
+        std::vector<std::size_t> widths(m_rows.front().size(), 0);
+        for (const auto& row : m_rows) {
+            for (std::size_t c = 0; c < row.size(); ++c)
+                widths[c] = std::max(widths[c], width(row[c]));
+        }
+        for (const auto& row : m_rows) {
+            std::string line;
+            for (std::size_t c = 0; c < row.size(); ++c) {
+                const std::string pad(widths[c] - width(row[c]), ' ');
+                line += (c ? "  " : "") + (rightAligned[c] ? pad + row[c] : row[c] + pad);
+            }
+            out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
+        }
+    }
+
+  private:
+    // Characters, not bytes: UTF-8 continuation bytes take no room.
+    static std::size_t width(const std::string& text) {
+        return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        }));
+    }
+
+    std::vector<std::vector<std::string>> m_rows;
+};
+
+void printWalk(const WalkSummary& walk, std::ostream& out) {
+    out << "Searched " << counted(walk.files, "file", "files") << " in "
+        << counted(walk.folders, "folder", "folders") << '.';
+    if (walk.unreadable)
+        out << ' ' << counted(walk.unreadable, "folder", "folders")
+            << " could not be read.";
+    if (walk.loops)
+        out << ' ' << counted(walk.loops, "link", "links")
+            << " into folders already searched skipped.";
+    out << "\n\n";
+}
+
+void printCandidates(std::string_view what, const std::vector<std::string>& candidates, int tied,
+                     const std::vector<int>* holds, std::ostream& out) {
+    out << what << texts::AmbiguousBetween << '\n';
+    for (int i = 0; i < tied; ++i) {
+        out << "    " << shown(candidates[static_cast<std::size_t>(i)]);
+        if (holds)
+            out << " (" << counted((*holds)[static_cast<std::size_t>(i)], "file", "files") << ')';
+        out << '\n';
+    }
+}
+
+void printFolderProposals(const MediaCheck& check, const Proposals& proposals, std::ostream& out) {
+    Table table({std::string(texts::ListColumn), std::string(texts::OldFolderColumn),
+                 std::string(texts::NewFolderColumn), std::string(texts::FoundColumn),
+                 std::string(texts::StillMissingColumn), std::string(texts::AmbiguousColumn)});
+    for (const FolderProposal& p : proposals.folders) {
+        const std::string newFolder = p.candidates.empty() ? std::string(texts::NotFound)
+                                      : p.chosen < 0       ? std::string("-")
+                                                           : shown(p.candidates[p.chosen]);
+        table.add({boxName(check.rows[p.row].box), shown(p.oldFolder), newFolder,
+                   std::to_string(p.found), std::to_string(p.stillMissing),
+                   p.ambiguous() ? counted(p.tied, "candidate", "candidates") : ""});
+    }
+    if (!proposals.folders.empty())
+        table.print(out, {false, false, false, true, true, false});
+    for (const FolderProposal& p : proposals.folders) {
+        if (p.ambiguous())
+            printCandidates("  " + shown(p.oldFolder), p.candidates, p.tied, &p.holds, out);
+    }
+}
+
+void printFileProposals(const MediaCheck& check, const Proposals& proposals, std::ostream& out) {
+    const bool any = std::any_of(proposals.files.begin(), proposals.files.end(),
+                                 [](const FileProposal& f) { return !f.keep; });
+    if (!any)
+        return;
+    out << '\n' << texts::SingleFiles << '\n';
+    for (const FileProposal& f : proposals.files) {
+        const MediaEntry& entry = check.entries[f.entry];
+        const std::string what = "  " + entryLabel(entry) + ": " + shown(entry.path);
+        if (f.ambiguous())
+            printCandidates(what, f.candidates, f.tied, nullptr, out);
+        else if (!f.keep)
+            out << what << " -> " << shown(f.newPath()) << '\n';
+    }
+}
+
+// Walks every search folder; false, after saying which, when one is not there.
+bool searchFolders(const std::vector<std::string>& searches, NameIndex& index, WalkSummary& walk,
+                   Prompter& prompter) {
+    WalkProgress progress;
+    for (const std::string& search : searches)
+        index.walk(search, progress, walk);
+    for (const std::string& bad : walk.badRoots)
+        prompter.fail(std::string(texts::SearchFolderUnreadable) + std::string(BlankLine) +
+                      cp1252::fromUtf8(bad));
+    return walk.badRoots.empty();
+}
+
+// Moves the paths as proposed; the editor's result goes into the model.
+void relinkModel(SlideShowModel& model, const std::vector<std::string>& searches,
+                 std::ostream& out, Prompter& prompter, bool& searched) {
+    PathEditor editor(model);
+    const MediaCheck before = checkMedia(editor);
+    if (before.allFound()) {
+        out << texts::NothingMissing << '\n';
+        return;
+    }
+    NameIndex index;
+    WalkSummary walk;
+    searched = searchFolders(searches, index, walk, prompter);
+    if (!searched)
+        return;
+    printWalk(walk, out);
+    const Proposals proposals = propose(before, index);
+    printFolderProposals(before, proposals, out);
+    printFileProposals(before, proposals, out);
+    applyProposals(editor, before, proposals, prompter);
+    editor.commit(model);
+    out << '\n';
+}
+
+} // namespace
+
+int relink(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    MediaArgs request;
+    std::string problem;
+    if (!parseMediaArgs(args, true, request, problem))
+        return usage(err, "relink: " + problem);
+    ConsolePrompter prompter(err, request.yes);
+    const LoadedShows shows = loadMediaShows(request, prompter);
+    bool searched = true;
+    relinkModel(*shows.model, request.searches, out, prompter, searched);
+    if (!searched)
+        return Trouble;
+    const MediaCheck after = checkMedia(*shows.model);
+    if (request.dryRun) {
+        out << texts::DryRun << totalsLine(after) << '\n';
+    } else {
+        const std::string target = windowsPath(request.target);
+        if (!mayCreate(target, shows.source, shows.appended.lines(), prompter))
+            return Trouble;
+        std::string lastSlideShow;
+        WriteSlideShow(*shows.model, folderPart(target), fileNamePart(target), prompter,
+                       lastSlideShow);
+        out << shown(target) << ": " << totalsLine(after) << '\n';
+    }
+    return prompter.troubleShown() || !after.allFound() ? Trouble : Success;
+}
+
+} // namespace vt::cli

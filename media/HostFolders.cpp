@@ -1,0 +1,134 @@
+#include "media/HostFolders.h"
+
+#include "common/Cp1252.h"
+#include "common/PathText.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vt::media {
+namespace {
+
+FolderListing readListing(const std::string& hostFolder) {
+    FolderListing listing;
+    listing.host = hostFolder;
+    const int fd =
+        ::open(hostFolder.empty() ? "." : hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        listing.state = errno == ENOENT || errno == ENOTDIR ? FolderListing::Absent
+                                                             : FolderListing::Unlistable;
+        return listing;
+    }
+    DIR* dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        listing.state = FolderListing::Unlistable;
+        return listing;
+    }
+    listing.state = FolderListing::Read;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        const EntryKind kind = entryKind(fd, entry->d_name, entry->d_type);
+        if (kind == EntryKind::File && name[0] == '.')
+            continue; // a hidden file is no file here, as on Windows
+        listing.entries.push_back({nameKey(name), std::string(name), kind});
+    }
+    ::closedir(dir);
+    std::sort(listing.entries.begin(), listing.entries.end(),
+              [](const auto& a, const auto& b) { return a.key < b.key; });
+    return listing;
+}
+
+// "/a/" for "/a/b/", "" for "b/"; false for the root and the current folder.
+bool parentOf(std::string_view folder, std::string_view& parent, std::string_view& name) {
+    if (folder.empty() || folder == "/")
+        return false;
+    const std::string_view trimmed = folder.substr(0, folder.size() - 1);
+    parent = hostFolderOf(trimmed);
+    name = trimmed.substr(parent.size());
+    return true;
+}
+
+struct ByKey {
+    bool operator()(const FolderListing::Entry& a, const std::string& b) const { return a.key < b; }
+    bool operator()(const std::string& a, const FolderListing::Entry& b) const { return a < b.key; }
+};
+
+} // namespace
+
+std::string nameKey(std::string_view hostName) {
+    const bool ascii = std::all_of(hostName.begin(), hostName.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii)
+        return upperCase(cp1252::fromUtf8(hostName));
+    std::string key(hostName);
+    for (char& c : key) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 32);
+    }
+    return key;
+}
+
+std::string_view hostFolderOf(std::string_view hostPath) {
+    const auto slash = hostPath.rfind('/');
+    return slash == std::string_view::npos ? std::string_view{} : hostPath.substr(0, slash + 1);
+}
+
+EntryKind entryKind(int folderFd, const char* name, unsigned char direntType) {
+    if (direntType == DT_REG)
+        return EntryKind::File;
+    if (direntType == DT_DIR)
+        return EntryKind::Folder;
+    if (direntType != DT_LNK && direntType != DT_UNKNOWN)
+        return EntryKind::Other;
+    struct stat info {};
+    if (::fstatat(folderFd, name, &info, 0) != 0)
+        return EntryKind::Other; // a dangling link
+    return S_ISREG(info.st_mode) ? EntryKind::File
+           : S_ISDIR(info.st_mode) ? EntryKind::Folder
+                                   : EntryKind::Other;
+}
+
+const FolderListing::Entry* FolderListing::find(std::string_view name, EntryKind kind) const {
+    const std::string key = nameKey(name);
+    const auto [first, last] = std::equal_range(entries.begin(), entries.end(), key, ByKey{});
+    const Entry* anyCase = nullptr;
+    for (auto it = first; it != last; ++it) {
+        if (it->kind != kind)
+            continue;
+        if (it->name == name)
+            return &*it;
+        if (!anyCase)
+            anyCase = &*it;
+    }
+    return anyCase;
+}
+
+const FolderListing& FolderCache::folder(const std::string& hostFolder) {
+    const auto known = m_folders.find(hostFolder);
+    if (known != m_folders.end())
+        return *known->second;
+    auto listing = std::make_unique<FolderListing>(resolve(hostFolder));
+    return *m_folders.emplace(hostFolder, std::move(listing)).first->second;
+}
+
+FolderListing FolderCache::resolve(const std::string& hostFolder) {
+    FolderListing listing = readListing(hostFolder);
+    std::string_view parent, name;
+    if (listing.state != FolderListing::Absent || !parentOf(hostFolder, parent, name))
+        return listing;
+    const FolderListing& above = folder(std::string(parent));
+    const FolderListing::Entry* match =
+        above.state == FolderListing::Read ? above.find(name, EntryKind::Folder) : nullptr;
+    if (!match || (match->name == name && above.host == parent))
+        return listing; // nothing else to try
+    return readListing(above.host + match->name + "/");
+}
+
+} // namespace vt::media

@@ -1,0 +1,179 @@
+#include "media/MediaCheck.h"
+
+#include "common/Numbers.h"
+#include "common/PathText.h"
+#include "media/HostFolders.h"
+#include "media/MediaTexts.h"
+
+#include <sys/stat.h>
+#include <unordered_map>
+
+namespace vt::media {
+namespace {
+
+// Looks each entry's host file up in the listing of its folder.
+class FileFinder {
+  public:
+    explicit FileFinder(const DriveMap& drives) : m_drives(drives) {}
+
+    void find(MediaEntry& entry) {
+        const auto host = m_drives.toHostAsWritten(entry.path);
+        if (!host) {
+            entry.state = State::NotMappable;
+            return;
+        }
+        const std::string_view folder = hostFolderOf(*host);
+        const std::string_view name = std::string_view(*host).substr(folder.size());
+        const FolderListing& listing = m_folders.folder(std::string(folder));
+        entry.state = State::Missing;
+        if (name.empty() || name[0] == '.')
+            return;
+        if (listing.state == FolderListing::Read) {
+            if (const auto* file = listing.find(name, EntryKind::File)) {
+                entry.state = State::Found;
+                entry.hostPath = listing.host + file->name;
+            }
+        } else if (listing.state == FolderListing::Unlistable) {
+            // A folder we may enter but not list: its files can still be named.
+            struct stat info {};
+            if (::stat(host->c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+                entry.state = State::Found;
+                entry.hostPath = *host;
+            }
+        }
+    }
+
+  private:
+    const DriveMap& m_drives;
+    FolderCache m_folders;
+};
+
+void addEntry(MediaCheck& check, Section section, int index, std::string_view path) {
+    if (!path.empty())
+        check.entries.push_back({section, index, std::string(path), State::Missing, {}, NoRow});
+}
+
+// The entries in the order the file-name listing gives them.
+void collectEntries(const PathEditor& editor, MediaCheck& check) {
+    for (std::size_t i = 0; i < editor.EditSlideFile.size(); ++i)
+        addEntry(check, Section::Slides, static_cast<int>(i), editor.EditSlideFile[i]);
+    for (std::size_t i = 0; i < editor.EditSlideTexture.size(); ++i)
+        addEntry(check, Section::Textures, static_cast<int>(i), editor.EditSlideTexture[i]);
+    addEntry(check, Section::MainSound, 0, trimSpaces(editor.TextSound));
+    for (std::size_t i = 0; i < editor.EditSlideSound.size(); ++i) {
+        if (!isNumber(editor.EditSlideSound[i])) // a CD-audio track has no file
+            addEntry(check, Section::SlideSounds, static_cast<int>(i), editor.EditSlideSound[i]);
+    }
+    for (std::size_t i = 0; i < editor.EditPlayList.size(); ++i)
+        addEntry(check, Section::PlayList, static_cast<int>(i), editor.EditPlayList[i]);
+}
+
+int boxOf(Section section) {
+    switch (section) {
+    case Section::Slides:
+        return SlideBox;
+    case Section::Textures:
+        return TextureBox;
+    case Section::MainSound:
+        return MainSoundBox;
+    default:
+        return SoundBox;
+    }
+}
+
+// The rows of one box, by their text ignoring case; the first equal row wins.
+class RowFinder {
+  public:
+    void add(std::string_view folder, std::size_t position) {
+        m_rows.emplace(upperCase(folder), position);
+    }
+    // The row equal to the folder, or else to its nearest enclosing folder.
+    std::size_t find(std::string_view folder) const {
+        std::string key = upperCase(folder);
+        while (true) {
+            const auto row = m_rows.find(key);
+            if (row != m_rows.end())
+                return row->second;
+            if (key.empty())
+                return NoRow;
+            key.pop_back();
+            key.resize(folderPart(key).size());
+            if (key.empty())
+                return NoRow; // a row of relative names encloses nothing
+        }
+    }
+
+  private:
+    std::unordered_map<std::string, std::size_t> m_rows;
+};
+
+void addRows(MediaCheck& check, int box, const std::vector<std::string>& list, RowFinder& finder) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        finder.add(list[i], check.rows.size());
+        check.rows.push_back({box, static_cast<int>(i), list[i], 0, 0, {}});
+    }
+}
+
+void countEntry(MediaCheck& check, std::size_t position) {
+    MediaEntry& entry = check.entries[position];
+    if (entry.state == State::Found)
+        ++check.found;
+    else if (entry.state == State::Missing)
+        ++check.missing;
+    else
+        ++check.notMappable;
+    if (entry.row == NoRow)
+        return;
+    FolderRowCheck& row = check.rows[entry.row];
+    ++row.files;
+    if (entry.state != State::Found) {
+        ++row.missing;
+        row.problems.push_back(position);
+    }
+}
+
+} // namespace
+
+std::string_view sectionName(Section section) {
+    switch (section) {
+    case Section::Slides:
+        return texts::SlideSection;
+    case Section::Textures:
+        return texts::TextureSection;
+    case Section::MainSound:
+        return texts::MainSoundSection;
+    case Section::SlideSounds:
+        return texts::SlideSoundSection;
+    default:
+        return texts::PlayListSection;
+    }
+}
+
+MediaCheck checkMedia(const SlideShowModel& model, const DriveMap& drives) {
+    return checkMedia(PathEditor(model), drives);
+}
+
+MediaCheck checkMedia(const PathEditor& editor, const DriveMap& drives) {
+    MediaCheck check;
+    collectEntries(editor, check);
+    RowFinder slides, textures, sounds;
+    addRows(check, SlideBox, editor.ListSlide, slides);
+    addRows(check, TextureBox, editor.ListTexture, textures);
+    addRows(check, SoundBox, editor.ListSound, sounds);
+    const std::string mainSound = trimSpaces(editor.TextSound);
+    if (!mainSound.empty())
+        check.rows.push_back({MainSoundBox, 0, editor.TextSound, 0, 0, {}});
+
+    FileFinder finder(drives);
+    for (std::size_t i = 0; i < check.entries.size(); ++i) {
+        MediaEntry& entry = check.entries[i];
+        finder.find(entry);
+        const int box = boxOf(entry.section);
+        const RowFinder& rows = box == SlideBox ? slides : box == TextureBox ? textures : sounds;
+        entry.row = box == MainSoundBox ? check.rows.size() - 1 : rows.find(folderPart(entry.path));
+        countEntry(check, i);
+    }
+    return check;
+}
+
+} // namespace vt::media

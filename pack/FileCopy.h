@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Copying one file for a pack, on the host.
+namespace vt::pack {
+
+// Called after each piece copied with the bytes of that piece; false stops
+// the copy.
+using CopyStep = std::function<bool(std::uint64_t bytes)>;
+
+enum class CopyOutcome { Copied, Stopped, SourceFailed, TargetFailed };
+
+struct CopyResult {
+    CopyOutcome outcome = CopyOutcome::Copied;
+    std::string error; // the system's description when a side failed
+};
+
+// Copies source to target through a hidden temporary beside target, which
+// is renamed into place only when complete; target is never replaced when it
+// exists. The copy gets the source's modification and access times and its
+// permissions as the umask allows. On any outcome but Copied nothing is left
+// at target or beside it.
+CopyResult copyFile(const std::string& source, const std::string& target, const CopyStep& step);
+
+// Writes a new file through a hidden temporary beside it, on the disk
+// before it is renamed into place; never replaces what is at target. The
+// system's description of a failure, or the empty text; on failure nothing is
+// left.
+std::string writeNewFile(const std::string& target, std::string_view bytes);
+
+// For the tests: a disk that is full once this many more bytes have been
+// written by copies and new files, failing then with error (ENOSPC).
+struct WriteFault {
+    int error = 0;
+    std::size_t afterBytes = 0;
+};
+void setWriteFault(std::optional<WriteFault> fault);
+
+// Makes sure what was written to the file system holding hostFolder is on the
+// disk; the system's description of a failure, or the empty text.
+std::string syncFileSystem(const std::string& hostFolder);
+
+} // namespace vt::pack

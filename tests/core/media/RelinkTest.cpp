@@ -1,0 +1,173 @@
+#include "TestSupport.h"
+
+#include "cli/Vtshow.h"
+#include "slideshow/SlideShowReader.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vt {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ShowFile;
+
+std::string vtshow(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = cli::run(args, out, err);
+    return std::to_string(status) + "|" + out.str() + "|" + err.str();
+}
+
+// A show made on a machine with a C: drive, and the tree its files moved to:
+// the same name in two folders, names in other letter case, a file that is
+// nowhere, a CD-audio track, a hidden folder and a link back up the tree.
+class Relink : public ::testing::Test {
+  protected:
+    Relink() {
+        for (const char* name :
+             {"moved/Pics/Beach/a.jpg", "moved/Pics/Beach/b.jpg", "moved/Backup/a.jpg",
+              "moved/other/c.jpg", "moved/Tex/Paper.BMP", "moved/Snd/gulls.wav",
+              "moved/Snd/waves.wav", "moved/.hidden/theme.mid", "moved/one/q.jpg",
+              "moved/two/q.jpg", "here/ok.jpg", "here/song.wav"})
+            folder.write(name, "x");
+        fs::create_directory_symlink("..", folder.host("moved/Pics/loop"));
+        shown.soundMode = 3; // else no play list is written
+        shown.mainSound = "C:\\Snd\\theme.mid";
+        shown.slides = {{"C:\\Pics\\Beach\\a.jpg", "", "3", "C:\\Tex\\paper.bmp", ""},
+                        {"C:\\Pics\\Beach\\B.jpg", "", "C:\\Snd\\gulls.wav", "", ""},
+                        {"C:\\Pics\\Beach\\c.jpg", "", "", "", ""},
+                        {"C:\\Pics\\Beach\\lost.jpg", "", "", "", ""},
+                        {"C:\\Art\\q.jpg", "", "", "", ""},
+                        {w + "here\\ok.jpg", "", "", "", ""}};
+        shown.hasPlayList = true;
+        shown.playList = {w + "here\\song.wav"}; // the reader drops entries found nowhere
+        folder.write("show.vts", shown.bytes());
+    }
+
+    test::ScopedDriveMap drives{DriveMap({})};
+    test::TempFolder folder;
+    const std::string w = folder.win(), show = folder.host("show.vts");
+    ShowFile shown;
+};
+
+TEST_F(Relink, ChecksMovesWhatItFoundAndWritesTheNewShow) {
+    EXPECT_EQ(vtshow({"check", show}),
+              "1|[ListSlide] C:\\Pics\\Beach\\: 4 files, 4 missing\n"
+              "  slide 1, not mappable: C:\\Pics\\Beach\\a.jpg\n"
+              "  slide 2, not mappable: C:\\Pics\\Beach\\B.jpg\n"
+              "  slide 3, not mappable: C:\\Pics\\Beach\\c.jpg\n"
+              "  slide 4, not mappable: C:\\Pics\\Beach\\lost.jpg\n"
+              "[ListSlide] C:\\Art\\: 1 file, 1 missing\n"
+              "  slide 5, not mappable: C:\\Art\\q.jpg\n"
+              "[ListSlide] " + w + "here\\: 1 file, 0 missing\n"
+              "[ListTexture] C:\\Tex\\: 1 file, 1 missing\n"
+              "  texture 1, not mappable: C:\\Tex\\paper.bmp\n"
+              "[ListSound] C:\\Snd\\: 1 file, 1 missing\n"
+              "  slide sound 2, not mappable: C:\\Snd\\gulls.wav\n"
+              "[ListSound] " + w + "here\\: 1 file, 0 missing\n"
+              "[TextSound] C:\\Snd\\theme.mid: 1 file, 1 missing\n"
+              "  main sound, not mappable: C:\\Snd\\theme.mid\n"
+              "10 files: 2 found, 0 missing, 8 not mappable\n|");
+
+    const std::string m = w + "moved\\";
+    // The new folder column is as wide as its widest folder.
+    const auto column = [&](std::string text) {
+        text.resize(m.size() + 11, ' ');
+        return text;
+    };
+    const std::string report =
+        "Searched 10 files in 10 folders. 1 link into folders already searched skipped.\n\n"
+        "List         Old folder      " + column("New folder") + "  Found  Still missing  Ambiguous\n"
+        "ListSlide    C:\\Pics\\Beach\\  " + column(m + "Pics\\Beach\\") + "      3              1\n"
+        "ListSlide    C:\\Art\\         " + column("-") + "      0              1  2 candidates\n"
+        "ListTexture  C:\\Tex\\         " + column(m + "Tex\\") + "      1              0\n"
+        "ListSound    C:\\Snd\\         " + column(m + "Snd\\") + "      1              0\n"
+        "  C:\\Art\\ is ambiguous between:\n"
+        "    " + m + "one\\ (1 file)\n"
+        "    " + m + "two\\ (1 file)\n"
+        "\n"
+        "Single files:\n"
+        "  slide 3: C:\\Pics\\Beach\\c.jpg -> " + m + "other\\c.jpg\n"
+        "  main sound: C:\\Snd\\theme.mid -> " + m + ".hidden\\theme.mid\n"
+        "\n";
+    EXPECT_EQ(vtshow({"relink", "--search", folder.host("moved"), "--dry-run", show}),
+              "1|" + report + "Dry run, nothing written: 10 files: 8 found, 1 missing, 1 not mappable\n|");
+    EXPECT_FALSE(folder.exists("new.vts"));
+
+    EXPECT_EQ(vtshow({"relink", "--search", folder.host("moved"), "-o", folder.host("new.vts"), show}),
+              "1|" + report + w + "new.vts: 10 files: 8 found, 1 missing, 1 not mappable\n|");
+    shown.mainSound = m + ".hidden\\theme.mid";
+    shown.slides[0] = {m + "Pics\\Beach\\a.jpg", "", "3", m + "Tex\\paper.bmp", ""};
+    shown.slides[1].file = m + "Pics\\Beach\\B.jpg";
+    shown.slides[1].sound = m + "Snd\\gulls.wav";
+    shown.slides[2].file = m + "other\\c.jpg";
+    shown.slides[3].file = m + "Pics\\Beach\\lost.jpg";
+    EXPECT_EQ(folder.read("new.vts"), shown.bytes());
+    test::RecordingPrompter prompter;
+    SlideShowModel reread;
+    ReadSlideShow(reread, folder.win("new.vts"), prompter);
+    EXPECT_EQ(reread.slide(1).SlideFile, m + "Pics\\Beach\\B.jpg");
+    EXPECT_EQ(reread.MainSoundFile, m + ".hidden\\theme.mid");
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(vtshow({"check", folder.host("new.vts")}),
+              "1|[ListSlide] " + m + "Pics\\Beach\\: 3 files, 1 missing\n"
+              "  slide 4, missing: " + m + "Pics\\Beach\\lost.jpg\n"
+              "[ListSlide] " + m + "other\\: 1 file, 0 missing\n"
+              "[ListSlide] C:\\Art\\: 1 file, 1 missing\n"
+              "  slide 5, not mappable: C:\\Art\\q.jpg\n"
+              "[ListSlide] " + w + "here\\: 1 file, 0 missing\n"
+              "[ListTexture] " + m + "Tex\\: 1 file, 0 missing\n"
+              "[ListSound] " + m + "Snd\\: 1 file, 0 missing\n"
+              "[ListSound] " + w + "here\\: 1 file, 0 missing\n"
+              "[TextSound] " + m + ".hidden\\theme.mid: 1 file, 0 missing\n"
+              "10 files: 8 found, 1 missing, 1 not mappable\n|");
+}
+
+TEST_F(Relink, AsksAndRefusesAsMergeDoesAndSaysWhatItCannotSearch) {
+    folder.write("old.vts", "keep me");
+    const std::string search = folder.host("moved");
+    const auto relink = [&](std::vector<std::string> more) {
+        std::vector<std::string> args{"relink", "--search", search};
+        args.insert(args.end(), more.begin(), more.end());
+        const std::string all = vtshow(args);
+        return all.substr(0, 2) + all.substr(all.rfind('|') + 1); // the status and the messages
+    };
+    EXPECT_EQ(relink({"-o", folder.host("old.vts"), show}),
+              "1|question:\nThe specified filename already exists:\n\n" + folder.win("old.vts") +
+                  "\n\nDo you want to replace this file?\nanswer: No\n\n");
+    EXPECT_EQ(folder.read("old.vts"), "keep me");
+    EXPECT_EQ(relink({"--yes", "-o", folder.host("old.vts"), show}).substr(0, 15), "1|question:\nThe");
+    EXPECT_NE(folder.read("old.vts"), "keep me");
+    EXPECT_EQ(relink({"--yes", "-o", show, show}),
+              "1|note:\nYou may not replace the opened slide show file, choose another filename and "
+              "then try again...\n\n");
+    EXPECT_EQ(folder.read("show.vts"), shown.bytes());
+
+    EXPECT_EQ(vtshow({"relink", "--search", folder.host("absent"), "--search", search, "-o",
+                      folder.host("x.vts"), show}),
+              "1||error:\nThe search folder does not exist or cannot be read:\n\n" +
+                  folder.host("absent") + "\n\n");
+    EXPECT_FALSE(folder.exists("x.vts"));
+
+    ShowFile here;
+    here.slides = {{w + "here\\ok.jpg", "", "", "", ""}};
+    folder.write("here.vts", here.bytes());
+    EXPECT_EQ(vtshow({"relink", "--search", folder.host("absent"), "-o", folder.host("x.vts"),
+                      folder.host("here.vts")}),
+              "0|Nothing is missing.\n" + w + "x.vts: 1 file: 1 found, 0 missing, 0 not mappable\n|");
+    EXPECT_EQ(folder.read("x.vts"), here.bytes());
+
+    for (const std::vector<std::string>& wrong :
+         std::vector<std::vector<std::string>>{{"relink", "-o", "x.vts", show},
+                                               {"relink", "--search", search, show},
+                                               {"relink", "--search", search, "--dry-run"},
+                                               {"check", "--search", search, show},
+                                               {"check", show, show}}) {
+        const std::string all = vtshow(wrong);
+        EXPECT_TRUE(all.starts_with("2||vtshow: ") && all.find("\n\nusage:\n") != all.npos) << all;
+    }
+}
+
+} // namespace
+} // namespace vt
