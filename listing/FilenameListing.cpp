@@ -105,13 +105,7 @@ std::string filenameListingBytes(const SlideShowModel& model, const UtilityOptio
 }
 
 bool writeListingFile(std::string_view path, std::string_view bytes, Prompter& prompter) {
-    files::OutputFile file;
-    std::string failure = file.open(path);
-    if (failure.empty())
-        failure = file.write(bytes);
-    const std::string closing = file.close();
-    if (failure.empty())
-        failure = closing;
+    const std::string failure = files::replaceFile(path, bytes);
     if (failure.empty())
         return true;
     prompter.warn(failureText(texts::UnableToWriteListing, failure));

@@ -3,7 +3,6 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -44,44 +43,6 @@ struct Failure {
     int error;
 };
 
-// The tests' full disk; set before a pack starts, so the copying thread
-// sees it.
-std::optional<WriteFault> g_fault;
-std::atomic<std::size_t> g_faultRoom{0};
-
-// Writes all bytes; the failure's errno, or 0.
-int writeAll(int fd, const char* data, std::size_t size) {
-    if (g_fault) {
-        const std::size_t room = std::min(size, g_faultRoom.load());
-        g_faultRoom -= room;
-        if (room < size) {
-            if (room > 0 && ::write(fd, data, room) < 0)
-                return errno;
-            return g_fault->error;
-        }
-    }
-    while (size > 0) {
-        const ssize_t put = ::write(fd, data, size);
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            return errno;
-        data += put;
-        size -= static_cast<std::size_t>(put);
-    }
-    return 0;
-}
-
-// The tests' full disk acts on ordinary writes only.
-bool writeFaultActive() {
-    return g_fault.has_value();
-}
-
-std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 // Read and write, for the file systems that cannot copy inside the kernel.
 std::optional<Failure> copyByHand(int in, int out, const CopyStep& step) {
     auto buffer = std::make_unique_for_overwrite<char[]>(Piece);
@@ -93,7 +54,7 @@ std::optional<Failure> copyByHand(int in, int out, const CopyStep& step) {
             return Failure{CopyOutcome::SourceFailed, errno};
         if (got == 0)
             return std::nullopt;
-        if (const int error = writeAll(out, buffer.get(), static_cast<std::size_t>(got)))
+        if (const int error = files::writeBytes(out, buffer.get(), static_cast<std::size_t>(got)))
             return Failure{CopyOutcome::TargetFailed, error};
         if (!step(static_cast<std::uint64_t>(got)))
             return Failure{CopyOutcome::Stopped, 0};
@@ -101,7 +62,8 @@ std::optional<Failure> copyByHand(int in, int out, const CopyStep& step) {
 }
 
 std::optional<Failure> copyContents(int in, int out, const CopyStep& step) {
-    if (writeFaultActive())
+    // The tests' full disk acts on ordinary writes only.
+    if (files::writeFaultSet())
         return copyByHand(in, out, step);
     bool first = true;
     while (true) {
@@ -123,38 +85,11 @@ std::optional<Failure> copyContents(int in, int out, const CopyStep& step) {
     }
 }
 
-// Keeps what is at target; where the file system cannot refuse a rename
-// over a file, looks first.
-int renameWithoutReplacing(const std::string& from, const std::string& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    struct stat info {};
-    if (::lstat(to.c_str(), &info) == 0)
-        return EEXIST;
-    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
-}
-
 std::optional<Failure> keepTimes(int out, const struct stat& source) {
     const struct timespec times[2] = {source.st_atim, source.st_mtim};
     if (::futimens(out, times) != 0)
         return Failure{CopyOutcome::TargetFailed, errno};
     return std::nullopt;
-}
-
-// A new hidden file beside target, created with the source's permissions so
-// that the system applies the umask as for any new file.
-int createTemporary(const std::string& target, mode_t mode, std::string& temporary) {
-    static std::atomic<unsigned> counter{0};
-    const std::string stem = folderOf(target) + ".pack-" + std::to_string(::getpid()) + "-";
-    while (true) {
-        temporary = stem + std::to_string(counter++);
-        const int fd =
-            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode & 0777);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
 }
 
 CopyResult result(CopyOutcome outcome, int error) {
@@ -170,46 +105,23 @@ CopyResult copyFile(const std::string& source, const std::string& target, const 
         return result(CopyOutcome::SourceFailed, errno);
     if (!S_ISREG(info.st_mode))
         return result(CopyOutcome::SourceFailed, EINVAL);
-    std::string temporary;
-    Fd out(createTemporary(target, info.st_mode, temporary));
-    if (out.get() < 0)
-        return result(CopyOutcome::TargetFailed, errno);
-    auto failure = copyContents(in.get(), out.get(), step);
+    // The source's permissions, as the umask allows them for any new file;
+    // the whole pack is synced once at its end.
+    files::AtomicFile out;
+    files::AtomicFile::Options options;
+    options.replace = false;
+    options.newMode = info.st_mode & 0777;
+    options.syncNow = false;
+    if (auto error = out.open(target, options); !error.empty())
+        return {CopyOutcome::TargetFailed, error};
+    auto failure = copyContents(in.get(), out.descriptor(), step);
     if (!failure)
-        failure = keepTimes(out.get(), info);
-    if (const int closed = out.close(); !failure && closed)
-        failure = Failure{CopyOutcome::TargetFailed, closed};
-    if (!failure) {
-        if (const int renamed = renameWithoutReplacing(temporary, target))
-            failure = Failure{CopyOutcome::TargetFailed, renamed};
-    }
-    if (!failure)
-        return {};
-    ::unlink(temporary.c_str());
-    return result(failure->outcome, failure->error);
-}
-
-void setWriteFault(std::optional<WriteFault> fault) {
-    g_fault = fault;
-    g_faultRoom = fault ? fault->afterBytes : 0;
-}
-
-std::string writeNewFile(const std::string& target, std::string_view bytes) {
-    std::string temporary;
-    Fd out(createTemporary(target, 0666, temporary));
-    if (out.get() < 0)
-        return files::lastErrorText();
-    int error = writeAll(out.get(), bytes.data(), bytes.size());
-    if (!error && ::fsync(out.get()) != 0)
-        error = errno;
-    if (const int closed = out.close(); !error)
-        error = closed;
-    if (!error)
-        error = renameWithoutReplacing(temporary, target);
-    if (!error)
-        return {};
-    ::unlink(temporary.c_str());
-    return files::errorText(error);
+        failure = keepTimes(out.descriptor(), info);
+    if (failure)
+        return result(failure->outcome, failure->error);
+    if (auto error = out.commit(); !error.empty())
+        return {CopyOutcome::TargetFailed, error};
+    return {};
 }
 
 std::string syncFileSystem(const std::string& hostFolder) {

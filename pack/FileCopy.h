@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,20 +25,6 @@ struct CopyResult {
 // permissions as the umask allows. On any outcome but Copied nothing is left
 // at target or beside it.
 CopyResult copyFile(const std::string& source, const std::string& target, const CopyStep& step);
-
-// Writes a new file through a hidden temporary beside it, on the disk
-// before it is renamed into place; never replaces what is at target. The
-// system's description of a failure, or the empty text; on failure nothing is
-// left.
-std::string writeNewFile(const std::string& target, std::string_view bytes);
-
-// For the tests: a disk that is full once this many more bytes have been
-// written by copies and new files, failing then with error (ENOSPC).
-struct WriteFault {
-    int error = 0;
-    std::size_t afterBytes = 0;
-};
-void setWriteFault(std::optional<WriteFault> fault);
 
 // Makes sure what was written to the file system holding hostFolder is on the
 // disk; the system's description of a failure, or the empty text.

@@ -327,7 +327,7 @@ PackResult runPack(const PackPlan& plan, PackProgress& progress) {
     const std::string show = plan.hostFolder + hostRelative(plan.showName);
     std::string error = syncFileSystem(plan.hostFolder);
     if (error.empty())
-        error = writeNewFile(show, showBytes(*plan.packed));
+        error = files::writeNewHostFile(show, showBytes(*plan.packed), true);
     if (!error.empty())
         return failed(plan, joined({texts::PackWriteShowFailed, plan.folder, plan.showName, "."}),
                       error);

@@ -2,6 +2,8 @@
 
 #include "platform/DriveMap.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -39,28 +41,6 @@ bool hasMode(std::string_view windowsPath, mode_t kind) {
     return (info.st_mode & S_IFMT) == kind && !isHidden(*host);
 }
 
-// Opens a Windows path on the host; -1 with errno set on failure.
-int openHost(std::string_view windowsPath, int flags) {
-    const auto host = DriveMap::current().toHost(windowsPath);
-    if (!host || host->empty()) {
-        errno = ENOENT;
-        return -1;
-    }
-    return ::open(host->c_str(), flags | O_CLOEXEC, 0666);
-}
-
-std::string writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            return lastErrorText();
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return {};
-}
-
 // The file a path finally names: replacing that one keeps the links to it.
 std::string followLinks(std::string path) {
     for (int hops = 0; hops < 40; ++hops) {
@@ -76,30 +56,73 @@ std::string followLinks(std::string path) {
     return path;
 }
 
-std::string temporaryBeside(const std::string& path) {
-    const auto slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return folder + "." + name + ".XXXXXX"; // hidden, so no listing shows it
-}
-
 // Without any write permission a file is read-only, for the superuser too,
 // as Windows' read-only attribute is.
 bool isReadOnly(const std::string& hostPath, const struct stat& info) {
     return (info.st_mode & 0222) == 0 || ::access(hostPath.c_str(), W_OK) != 0;
 }
 
-// A new file gets what the umask allows, a replaced one what it had.
-std::string giveMode(int fd, const struct stat* old) {
-    if (!old) {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        return ::fchmod(fd, 0666 & ~mask) == 0 ? std::string() : lastErrorText();
-    }
-    // Only the superuser may give a file away; otherwise the owner is ours.
-    [[maybe_unused]] const int given = ::fchown(fd, old->st_uid, old->st_gid);
-    return ::fchmod(fd, old->st_mode & 07777) == 0 ? std::string() : lastErrorText();
+std::string folderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
+
+// A hidden name beside target for a file still being written, short enough
+// for any file system.
+std::string temporaryName(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    const auto slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1);
+    return folder + "." + name.substr(0, 200) + "." + std::to_string(::getpid()) + "-" +
+           std::to_string(counter++);
+}
+
+// Keeps what is at target; where the file system cannot refuse a rename
+// over a file, looks first.
+int renameWithoutReplacing(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    struct stat info {};
+    if (::lstat(to.c_str(), &info) == 0)
+        return EEXIST;
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+// A renamed file is only safe once its folder is on the disk too. Not every
+// file system can sync a folder; the file itself already is.
+void syncFolder(const std::string& path) {
+    const int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// A nameless file is given its name through /proc.
+bool namelessFilesWork() {
+    static const bool work = ::access("/proc/self/fd", X_OK) == 0;
+    return work;
+}
+
+int writeRaw(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t put = ::write(fd, data, size);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            return errno;
+        data += put;
+        size -= static_cast<std::size_t>(put);
+    }
+    return 0;
+}
+
+// The tests' full disk, set before the work starts, read by any thread.
+std::atomic<int> g_faultError{0};
+std::atomic<std::size_t> g_faultRoom{0};
 
 } // namespace
 
@@ -170,48 +193,162 @@ std::string deleteFile(std::string_view windowsPath) {
     return ::unlink(host->c_str()) == 0 ? std::string() : lastErrorText();
 }
 
-std::string replaceHostFile(const std::string& hostPath, std::string_view bytes) {
-    const std::string target = followLinks(hostPath);
-    struct stat old {};
-    const bool existed = ::stat(target.c_str(), &old) == 0;
-    if (existed && !S_ISREG(old.st_mode))
-        return errorText(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
-    if (existed && isReadOnly(target, old))
-        return errorText(EACCES);
-    std::string temporary = temporaryBeside(target);
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return lastErrorText();
-    std::string failure = writeAll(fd, bytes);
+namespace {
+
+std::string writeWhole(AtomicFile& file, std::string failure, std::string_view bytes) {
     if (failure.empty())
-        failure = giveMode(fd, existed ? &old : nullptr);
-    if (failure.empty() && ::fsync(fd) != 0)
-        failure = lastErrorText();
-    if (::close(fd) != 0 && failure.empty())
-        failure = lastErrorText();
-    if (failure.empty() && ::rename(temporary.c_str(), target.c_str()) != 0)
-        failure = lastErrorText();
-    if (!failure.empty())
-        ::unlink(temporary.c_str());
-    return failure;
+        failure = file.write(bytes);
+    return failure.empty() ? file.commit() : failure;
 }
 
-OutputFile::~OutputFile() { close(); }
+} // namespace
 
-std::string OutputFile::open(std::string_view windowsPath) {
-    close();
-    m_fd = openHost(windowsPath, O_WRONLY | O_CREAT | O_TRUNC);
-    return m_fd < 0 ? lastErrorText() : std::string();
+std::string replaceHostFile(const std::string& hostPath, std::string_view bytes) {
+    AtomicFile file;
+    return writeWhole(file, file.open(hostPath), bytes);
 }
 
-std::string OutputFile::write(std::string_view bytes) { return writeAll(m_fd, bytes); }
+std::string replaceFile(std::string_view windowsPath, std::string_view bytes) {
+    AtomicFile file;
+    return writeWhole(file, file.openWindows(windowsPath), bytes);
+}
 
-std::string OutputFile::close() {
+std::string writeNewHostFile(const std::string& hostPath, std::string_view bytes, bool syncNow) {
+    AtomicFile file;
+    AtomicFile::Options options;
+    options.replace = false;
+    options.syncNow = syncNow;
+    return writeWhole(file, file.open(hostPath, options), bytes);
+}
+
+int writeBytes(int fd, const char* data, std::size_t size) {
+    if (const int error = g_faultError.load()) {
+        const std::size_t room = std::min(size, g_faultRoom.load());
+        g_faultRoom -= room;
+        if (room < size)
+            return room > 0 && writeRaw(fd, data, room) != 0 ? errno : error;
+    }
+    return writeRaw(fd, data, size);
+}
+
+void setWriteFault(std::optional<WriteFault> fault) {
+    g_faultRoom = fault ? fault->afterBytes : 0;
+    g_faultError = fault ? fault->error : 0;
+}
+
+bool writeFaultSet() { return g_faultError.load() != 0; }
+
+std::string AtomicFile::openWindows(std::string_view windowsPath) {
+    const auto host = DriveMap::current().toHost(windowsPath);
+    if (!host || host->empty()) {
+        discard();
+        return errorText(ENOENT);
+    }
+    return open(*host);
+}
+
+std::string AtomicFile::open(const std::string& hostPath, Options options) {
+    discard();
+    m_options = options;
+    m_target = followLinks(hostPath);
+    struct stat old {};
+    m_keepOwner = ::stat(m_target.c_str(), &old) == 0;
+    if (m_keepOwner && !options.replace)
+        return errorText(EEXIST);
+    // Only a regular file is replaced: renaming over a device or a pipe
+    // would take it away from everything else that uses it.
+    if (m_keepOwner && !S_ISREG(old.st_mode))
+        return errorText(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
+    if (m_keepOwner && isReadOnly(m_target, old))
+        return errorText(EACCES);
+    m_owner = {old.st_uid, old.st_gid, static_cast<mode_t>(old.st_mode & 07777)};
+    // A file without a name vanishes by itself when the program is killed;
+    // where the file system has none, a hidden name is removed on failure.
+    if (namelessFilesWork())
+        m_fd = ::open(folderOf(m_target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, options.newMode);
+    if (m_fd < 0) {
+        m_temporary = temporaryName(m_target);
+        m_fd = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                      options.newMode);
+    }
+    if (m_fd < 0) {
+        const int error = errno;
+        discard();
+        return errorText(error);
+    }
+    return {};
+}
+
+std::string AtomicFile::write(std::string_view bytes) {
     if (m_fd < 0)
-        return {};
+        return errorText(EBADF);
+    const int error = writeBytes(m_fd, bytes.data(), bytes.size());
+    return error ? errorText(error) : std::string();
+}
+
+std::string AtomicFile::commit() {
+    if (m_fd < 0)
+        return errorText(EBADF);
+    int error = 0;
+    if (m_keepOwner) {
+        // Only the superuser may give a file away; otherwise the owner is ours.
+        [[maybe_unused]] const int given = ::fchown(m_fd, m_owner.uid, m_owner.gid);
+        if (::fchmod(m_fd, m_owner.mode) != 0)
+            error = errno;
+    }
+    if (!error && m_options.syncNow && ::fsync(m_fd) != 0)
+        error = errno;
+    if (!error)
+        error = putInPlace();
+    if (error) {
+        discard();
+        return errorText(error);
+    }
+    if (m_options.syncNow)
+        syncFolder(m_target);
+    return {};
+}
+
+int AtomicFile::putInPlace() {
+    if (m_temporary.empty()) {
+        // The nameless file gets a name: the target itself when nothing may be
+        // replaced, else a hidden one that is renamed over the target.
+        const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+        m_temporary = m_options.replace ? temporaryName(m_target) : m_target;
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, m_temporary.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+            const int error = errno;
+            m_temporary.clear();
+            return error;
+        }
+        if (!m_options.replace) {
+            m_temporary.clear();
+            closeDescriptor();
+            return 0;
+        }
+    }
+    if (const int error = closeDescriptor())
+        return error;
+    const int error = m_options.replace
+                          ? (::rename(m_temporary.c_str(), m_target.c_str()) == 0 ? 0 : errno)
+                          : renameWithoutReplacing(m_temporary, m_target);
+    if (!error)
+        m_temporary.clear();
+    return error;
+}
+
+int AtomicFile::closeDescriptor() {
+    if (m_fd < 0)
+        return 0;
     const int result = ::close(m_fd);
     m_fd = -1;
-    return result == 0 ? std::string() : lastErrorText();
+    return result == 0 ? 0 : errno;
+}
+
+void AtomicFile::discard() {
+    closeDescriptor();
+    if (!m_temporary.empty())
+        ::unlink(m_temporary.c_str());
+    m_temporary.clear();
 }
 
 } // namespace vt::files

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <sys/types.h>
 #include <string>
 #include <string_view>
 
@@ -32,33 +34,77 @@ private:
 std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes);
 std::string readHostFile(const std::string& hostPath, FileBytes& bytes);
 
-// Replaces a host file's contents as a whole: a temporary beside it is
-// written and renamed over it, so readers see the old file or the new one,
-// never a half-written one. A symbolic link keeps pointing at the file, and
-// the file keeps its permissions. A missing file is created, a missing folder
-// is not. Returns the failure's description or the empty text.
+// Replaces a host file's contents as a whole, through an AtomicFile.
+// Returns the failure's description or the empty text.
 std::string replaceHostFile(const std::string& hostPath, std::string_view bytes);
+std::string replaceFile(std::string_view windowsPath, std::string_view bytes);
+// The same for a file that must be new: refused (EEXIST) when anything is
+// at hostPath; unless syncNow, the caller syncs the file system later.
+std::string writeNewHostFile(const std::string& hostPath, std::string_view bytes, bool syncNow);
 
 // Deletes a file; returns the failure's description or the empty text.
 std::string deleteFile(std::string_view windowsPath);
 
-// A file written from the start, replacing what it held. Each call returns the
-// failure's description, or the empty text on success. What was written
-// before a failure stays on disk.
-class OutputFile {
+// A whole file, written under a hidden temporary name beside its target and
+// renamed over the target only when complete and on the disk: readers, and
+// whoever looks after a crash or a full disk, see the old file or the new
+// one, never a half-written one. A symbolic link at the target is written
+// through: the link stays, the file it names is replaced. A replaced file
+// keeps its owner and permissions; a new one gets what the umask allows.
+// Each call returns the failure's description, or the empty text. Until
+// commit() succeeds, destroying it or discard() removes the temporary and
+// leaves the target as it was.
+class AtomicFile {
 public:
-    OutputFile() = default;
-    OutputFile(const OutputFile&) = delete;
-    OutputFile& operator=(const OutputFile&) = delete;
-    ~OutputFile();
+    struct Options {
+        bool replace = true;     // false: refuse (EEXIST) when anything is at the target
+        mode_t newMode = 0666;   // before the umask, for a file that did not exist
+        bool syncNow = true;     // false: the caller syncs the file system later
+    };
 
-    std::string open(std::string_view windowsPath);
+    AtomicFile() = default;
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+    ~AtomicFile() { discard(); }
+
+    std::string open(const std::string& hostPath, Options options);
+    std::string open(const std::string& hostPath) { return open(hostPath, Options{}); }
+    std::string openWindows(std::string_view windowsPath);
     std::string write(std::string_view bytes);
-    std::string close();
+    std::string commit();
+    void discard();
+
+    // The temporary's descriptor, for copies made inside the kernel.
+    int descriptor() const { return m_fd; }
 
 private:
+    int putInPlace();
+    int closeDescriptor();
+
     int m_fd = -1;
+    std::string m_target;
+    std::string m_temporary;
+    Options m_options;
+    bool m_keepOwner = false;
+    struct Owner {
+        uid_t uid = 0;
+        gid_t gid = 0;
+        mode_t mode = 0;
+    } m_owner;
 };
+
+// Writes all bytes to fd; the failure's errno, or 0. Every file the program
+// writes goes through here, so the tests' write fault reaches all of them.
+int writeBytes(int fd, const char* data, std::size_t size);
+
+// For the tests: a disk that fails with error (ENOSPC, EIO) once this many
+// more bytes have been written by writeBytes.
+struct WriteFault {
+    int error = 0;
+    std::size_t afterBytes = 0;
+};
+void setWriteFault(std::optional<WriteFault> fault);
+bool writeFaultSet();
 
 // The description of the last system call's failure.
 std::string lastErrorText();

@@ -90,8 +90,9 @@ std::string playListBytes(const SlideShowModel& m) {
 
 namespace {
 
-// The body: every slide, then the play list; the first failure's description.
-std::string writeBody(const SlideShowModel& m, files::OutputFile& file) {
+// The body: every slide, then the play list, and the file put in place; the
+// first failure's description.
+std::string writeBody(const SlideShowModel& m, files::AtomicFile& file) {
     std::string chunk;
     chunk.reserve(ChunkSize + 4096);
     for (int i = 0; i < m.SlideCount; ++i) {
@@ -105,7 +106,7 @@ std::string writeBody(const SlideShowModel& m, files::OutputFile& file) {
     chunk += playListBytes(m);
     if (auto error = file.write(chunk); !error.empty())
         return error;
-    return file.close();
+    return file.commit();
 }
 
 } // namespace
@@ -114,15 +115,14 @@ void WriteSlideShow(const SlideShowModel& model, std::string_view folder, std::s
                     Prompter& prompter, std::string& lastSlideShow) {
     std::string path(folder);
     path += name;
-    files::OutputFile file;
-    if (auto error = file.open(path); !error.empty()) {
+    files::AtomicFile file;
+    if (auto error = file.openWindows(path); !error.empty()) {
         prompter.fail(failureText(texts::UnableToSave, error));
     } else if (error = file.write(headerBytes(model)); !error.empty()) {
         prompter.fail(failureText(texts::HeaderWriteFailure, error));
     } else if (error = writeBody(model, file); !error.empty()) {
         prompter.fail(failureText(texts::DataWriteFailure, error));
     }
-    file.close();
     lastSlideShow = path;
 }
 

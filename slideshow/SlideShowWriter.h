@@ -9,10 +9,10 @@ namespace vt {
 
 class Prompter;
 
-// Writes the model as a version 3.0 show at folder + name, replacing what
-// the file held. Failures are reported through the prompter; what was written
-// before one stays on disk. Afterwards, success or not, lastSlideShow names
-// the file.
+// Writes the model as a version 3.0 show at folder + name, replacing the
+// file as a whole once the new one is complete. Failures are reported
+// through the prompter and leave the file as it was. Afterwards, success or
+// not, lastSlideShow names the file.
 void WriteSlideShow(const SlideShowModel& model, std::string_view folder, std::string_view name,
                     Prompter& prompter, std::string& lastSlideShow);
 

@@ -3,6 +3,7 @@
 #include "cli/Vtshow.h"
 #include "media/MediaCheck.h"
 #include "pack/FileCopy.h"
+#include "platform/FileSystem.h"
 #include "pack/Pack.h"
 #include "pack/PackNames.h"
 #include "slideshow/SlideShowReader.h"
@@ -225,9 +226,9 @@ TEST_F(Pack, AFullDiskLeavesNothingHalfWritten) {
              {6, "Unable to copy " + temp.win("trips\\Beach\\b.jpg") + "."},
              {28, "Unable to write the slide show file " + temp.win("usb\\trip.vts") + "."}}) {
         prompter.messages.clear();
-        pack::setWriteFault(pack::WriteFault{ENOSPC, room});
+        files::setWriteFault(files::WriteFault{ENOSPC, room});
         EXPECT_EQ(pack(temp.win("usb")), "failed");
-        pack::setWriteFault(std::nullopt);
+        files::setWriteFault(std::nullopt);
         EXPECT_EQ(prompter.texts().back(), failed + problem + "\r\n\r\nNo space left on device...");
         EXPECT_EQ(tree(temp.host("usb")), before);
     }

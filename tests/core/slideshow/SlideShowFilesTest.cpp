@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "platform/FileSystem.h"
 #include "slideshow/SlideShowCommands.h"
 #include "slideshow/SlideShowWriter.h"
 
@@ -352,15 +353,22 @@ TEST_F(ShowFiles, ThePlayListNeedsSoundModeThree) {
 }
 
 TEST_F(ShowFiles, AFailedWriteIsReportedAndStillRemembered) {
-    open(ShowFile{});
+    open(twoSlides());
     WriteSlideShow(*model, folder.win("no\\such\\"), "x.vts", prompter, lastSlideShow);
     EXPECT_EQ(lastSlideShow, folder.win("no\\such\\x.vts"));
-    if (std::filesystem::exists("/dev/full"))
-        WriteSlideShow(*model, "Z:\\dev\\", "full", prompter, lastSlideShow);
+    // A full disk, before the header and later in the slides.
+    for (const std::size_t room : {std::size_t{0}, headerBytes(*model).size()}) {
+        files::setWriteFault(files::WriteFault{ENOSPC, room});
+        WriteSlideShow(*model, folder.win(""), "x.vts", prompter, lastSlideShow);
+        files::setWriteFault(std::nullopt);
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.host("x.vts")));
     EXPECT_EQ(prompter.texts(),
               (std::vector<std::string>{
                   "Unable to save new slide show file.\r\n\r\nNo such file or directory...",
                   "An error occurred while trying to write the new slide show header.\r\n\r\nNo "
+                  "space left on device...",
+                  "An error occurred while saving new slide show data.\r\n\r\nNo "
                   "space left on device..."}));
     EXPECT_EQ(prompter.messages[0].icon, Icon::Critical);
 }
