@@ -57,9 +57,11 @@ std::string followLinks(std::string path) {
 }
 
 // Without any write permission a file is read-only, for the superuser too,
-// as Windows' read-only attribute is.
-bool isReadOnly(const std::string& hostPath, const struct stat& info) {
-    return (info.st_mode & 0222) == 0 || ::access(hostPath.c_str(), W_OK) != 0;
+// as Windows' read-only attribute is. Why the file cannot be written, or 0.
+int whyReadOnly(const std::string& hostPath, const struct stat& info) {
+    if (::access(hostPath.c_str(), W_OK) != 0)
+        return errno;
+    return (info.st_mode & 0222) == 0 ? EACCES : 0;
 }
 
 std::string folderOf(const std::string& path) {
@@ -187,8 +189,9 @@ std::string deleteFile(std::string_view windowsPath) {
     if (::lstat(host->c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode))
             return errorText(EISDIR);
-        if (S_ISREG(info.st_mode) && isReadOnly(*host, info))
-            return errorText(EACCES); // Windows will not delete a read-only file either
+        // Windows will not delete a read-only file either.
+        if (const int error = S_ISREG(info.st_mode) ? whyReadOnly(*host, info) : 0)
+            return errorText(error);
     }
     return ::unlink(host->c_str()) == 0 ? std::string() : lastErrorText();
 }
@@ -259,8 +262,8 @@ std::string AtomicFile::open(const std::string& hostPath, Options options) {
     // would take it away from everything else that uses it.
     if (m_keepOwner && !S_ISREG(old.st_mode))
         return errorText(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
-    if (m_keepOwner && isReadOnly(m_target, old))
-        return errorText(EACCES);
+    if (const int error = m_keepOwner ? whyReadOnly(m_target, old) : 0)
+        return errorText(error);
     m_owner = {old.st_uid, old.st_gid, static_cast<mode_t>(old.st_mode & 07777)};
     // A file without a name vanishes by itself when the program is killed;
     // where the file system has none, a hidden name is removed on failure.

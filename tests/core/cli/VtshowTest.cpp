@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "VtshowRun.h"
 #include "cli/Vtshow.h"
 
 #include <gtest/gtest.h>
@@ -9,14 +10,9 @@
 namespace vt {
 namespace {
 
-using test::ShowFile;
+using test::vtshow;
 
-// The exit status, standard output and standard error, joined by '|'.
-std::string vtshow(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = cli::run(args, out, err);
-    return std::to_string(status) + "|" + out.str() + "|" + err.str();
-}
+using test::ShowFile;
 
 std::string showWith(const std::vector<ShowFile::SlideLines>& slides) {
     ShowFile show;

@@ -3,7 +3,10 @@
 #include "TestSupport.h"
 
 #include "listing/FilenameListing.h"
+#include "platform/FileSystem.h"
 
+#include <cerrno>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -78,6 +81,21 @@ TEST(FilenameListing, SaysWhyTheListingCannotBeWrittenOrOpened) {
                   "No such file or directory..."}));
     EXPECT_EQ(prompter.messages[0].icon, Icon::Exclamation);
     EXPECT_EQ(prompter.messages[1].icon, Icon::Critical);
+}
+
+TEST(FilenameListing, AFullDiskKeepsTheLastListing) {
+    test::TempFolder folder;
+    test::RecordingPrompter prompter;
+    folder.write("VTUtil.tmp", "the last listing");
+    files::setWriteFault(files::WriteFault{ENOSPC, 3});
+    WriteFilenameListing(*test::makeModel({}), {}, folder.win(""), prompter);
+    files::setWriteFault(std::nullopt);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{
+                  "Unable to create temporary file to hold slide show filenames.\r\n\r\n"
+                  "No space left on device..."}));
+    EXPECT_EQ(folder.read("VTUtil.tmp"), "the last listing");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.host()), {}), 1);
 }
 
 } // namespace

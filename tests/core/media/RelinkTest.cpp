@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "VtshowRun.h"
 #include "cli/Vtshow.h"
 #include "slideshow/SlideShowReader.h"
 
@@ -10,14 +11,10 @@
 namespace vt {
 namespace {
 
+using test::vtshow;
+
 namespace fs = std::filesystem;
 using test::ShowFile;
-
-std::string vtshow(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = cli::run(args, out, err);
-    return std::to_string(status) + "|" + out.str() + "|" + err.str();
-}
 
 // A show made on a machine with a C: drive, and the tree its files moved to:
 // the same name in two folders, names in other letter case, a file that is

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "VtshowRun.h"
 #include "cli/Vtshow.h"
 #include "media/MediaCheck.h"
 #include "pack/FileCopy.h"
@@ -18,6 +19,8 @@
 
 namespace vt {
 namespace {
+
+using test::vtshow;
 
 namespace fs = std::filesystem;
 using test::ShowFile;
@@ -232,13 +235,6 @@ TEST_F(Pack, AFullDiskLeavesNothingHalfWritten) {
         EXPECT_EQ(prompter.texts().back(), failed + problem + "\r\n\r\nNo space left on device...");
         EXPECT_EQ(tree(temp.host("usb")), before);
     }
-}
-
-// The exit status, standard output and standard error, joined by '|'.
-std::string vtshow(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = cli::run(args, out, err);
-    return std::to_string(status) + "|" + out.str() + "|" + err.str();
 }
 
 TEST_F(Pack, VtshowPacksAsTheWindowDoesAndSaysWhatWasMissing) {
