@@ -1,6 +1,7 @@
 // Reading, appending and writing the largest shows, each compared with the
 // time it takes just to read the same bytes and count their lines. Also the
-// peak memory of `vtshow info` on the largest show.
+// peak memory of `vtshow info` on the largest show, and its time and memory
+// on files that are no show at all (goal: peak under 64 MB for 200 MB).
 
 #include "BenchSupport.h"
 
@@ -10,7 +11,9 @@
 #include "slideshow/SlideShowWriter.h"
 
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <chrono>
+#include <functional>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -119,8 +122,16 @@ BENCHMARK(ReadSlideShow29999With1000Sounds)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadAppendedSlideShow15000)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteSlideShow30000)->Unit(benchmark::kMillisecond);
 
-// Peak resident memory of `vtshow info` on the largest show, in MB.
-double vtshowInfoPeakMegabytes(const std::string& hostShow) {
+// What `vtshow info` on a file cost: wall seconds and peak resident MB;
+// negative when it did not end with a message or a show.
+struct RunCost {
+    double seconds = -1;
+    double megabytes = -1;
+};
+
+RunCost vtshowInfoCost(const std::string& hostShow) {
+    std::fflush(nullptr);
+    const auto start = Clock::now();
     const pid_t child = ::fork();
     if (child == 0) {
         std::freopen("/dev/null", "w", stdout);
@@ -130,11 +141,75 @@ double vtshowInfoPeakMegabytes(const std::string& hostShow) {
     }
     int status = 0;
     struct rusage usage {};
-    // Status 1 is expected: a show of exactly 30,000 slides meets the limit notice.
+    // Status 1 is expected: a message was given.
     if (child < 0 || ::wait4(child, &status, 0, &usage) < 0 || !WIFEXITED(status) ||
         WEXITSTATUS(status) > 1)
-        return -1;
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+        return {};
+    return {std::chrono::duration<double>(Clock::now() - start).count(),
+            static_cast<double>(usage.ru_maxrss) / 1024.0};
+}
+
+// Writes size bytes made by fill after head, a megabyte at a time.
+void writeFile(const std::string& path, const std::string& head, std::size_t size,
+               const std::function<char()>& fill) {
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+    std::fwrite(head.data(), 1, head.size(), out);
+    std::string piece(std::size_t{1} << 20, '\0');
+    for (std::size_t done = 0; done < size; done += piece.size()) {
+        for (char& c : piece)
+            c = fill();
+        std::fwrite(piece.data(), 1, std::min(piece.size(), size - done), out);
+    }
+    std::fclose(out);
+}
+
+// What `wc -l` does: read the file once through a small buffer, counting
+// line ends; the best of three.
+double wcSeconds(const std::string& path) {
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        const auto start = Clock::now();
+        std::FILE* in = std::fopen(path.c_str(), "rb");
+        std::string piece(std::size_t{1} << 16, '\0');
+        std::size_t got = 0, lines = 0;
+        while (in && (got = std::fread(piece.data(), 1, piece.size(), in)) > 0)
+            lines += static_cast<std::size_t>(std::count(piece.data(), piece.data() + got, '\n'));
+        if (in)
+            std::fclose(in);
+        benchmark::DoNotOptimize(lines);
+        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+// Files that are no show at all, or barely one: each must end in the
+// reader's own message, cheaply.
+void reportBadInput(const ScratchFolder& folder) {
+    constexpr std::size_t MB = std::size_t{1} << 20;
+    unsigned seed = 2026;
+    const auto random = [&seed] { return static_cast<char>((seed = seed * 1103515245u + 12345u) >> 23); };
+    const std::string identifier = "\"Vantora Slide Show\"";
+    struct BadFile {
+        const char* what;
+        std::string head;
+        std::size_t size;
+        std::function<char()> fill;
+    };
+    const BadFile files[] = {
+        {"200 MB of random bytes", "", 200 * MB, random},
+        {"one line of 100 MB", "", 100 * MB, [] { return 'x'; }},
+        {"a version line of 100 MB", identifier + "\r\n\"Version ", 100 * MB, [] { return '9'; }},
+        {"100 MB with CR-only line ends", identifier, 100 * MB, [] { return '\r'; }},
+    };
+    const std::string path = folder.host("bad.vts");
+    for (const BadFile& file : files) {
+        writeFile(path, file.head, file.size, file.fill);
+        const RunCost cost = vtshowInfoCost(path);
+        std::printf("vtshow info on %s: %.2f s, peak memory %.1f MB (wc -l: %.2f s)\n", file.what,
+                    cost.seconds, cost.megabytes, wcSeconds(path));
+    }
 }
 
 } // namespace
@@ -145,7 +220,8 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     const auto& f = vt::bench::fixture();
     std::printf("vtshow info on 30,000 slides and 1,000 sounds: peak memory %.1f MB (goal < 40 MB)\n",
-                vt::bench::vtshowInfoPeakMegabytes(f.folder.host("full.vts")));
+                vt::bench::vtshowInfoCost(f.folder.host("full.vts")).megabytes);
+    vt::bench::reportBadInput(f.folder);
     benchmark::Shutdown();
     return 0;
 }

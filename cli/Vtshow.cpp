@@ -7,6 +7,7 @@
 #include "common/Numbers.h"
 #include "common/PathText.h"
 #include "platform/DriveMap.h"
+#include "slideshow/FieldReader.h"
 #include "slideshow/SlideShowCommands.h"
 #include "slideshow/SlideShowWriter.h"
 
@@ -71,7 +72,7 @@ int info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     auto model = std::make_unique<SlideShowModel>();
     std::string version = "None";
     openSlideShow(*model, windowsPath(args[0]), prompter,
-                  [&](std::string_view line) { version = line; });
+                  [&](std::string_view line) { version = shortenedForMessage(line); });
     out << cp1252::toUtf8(version) << '\n' << slideCountCaption(model->SlideCount) << '\n';
     return prompter.troubleShown() ? Trouble : Success;
 }

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -126,7 +127,21 @@ int writeRaw(int fd, const char* data, std::size_t size) {
 std::atomic<int> g_faultError{0};
 std::atomic<std::size_t> g_faultRoom{0};
 
+// Room for a whole file. A large one goes into huge pages where the system
+// has them: filling it then costs a few page faults instead of one per 4 KB.
+char* bufferFor(std::size_t size) {
+    constexpr std::size_t Huge = std::size_t{2} << 20;
+    if (size < Huge)
+        return static_cast<char*>(std::malloc(std::max<std::size_t>(size, 1)));
+    void* data = std::aligned_alloc(Huge, (size + Huge - 1) / Huge * Huge);
+    if (data)
+        ::madvise(data, size, MADV_HUGEPAGE);
+    return static_cast<char*>(data);
+}
+
 } // namespace
+
+void FileBytes::Free::operator()(char* data) const { std::free(data); }
 
 std::string errorText(int errorNumber) { return std::strerror(errorNumber); }
 std::string lastErrorText() { return errorText(errno); }
@@ -148,37 +163,74 @@ std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes) {
     return readHostFile(*host, bytes);
 }
 
-std::string readHostFile(const std::string& hostPath, FileBytes& bytes) {
-    bytes = FileBytes();
+namespace {
+
+// Opens a regular file for reading; -1 with errno set otherwise. Only regular
+// files: a device or a pipe could be read for ever.
+int openRegular(const std::string& hostPath, struct stat& info) {
     const int fd = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return lastErrorText();
-    struct stat info {};
+        return -1;
     const bool statted = ::fstat(fd, &info) == 0;
-    if (!statted || !S_ISREG(info.st_mode)) {
-        // Only regular files: a device or a pipe could be read for ever.
-        const int error = !statted ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-        ::close(fd);
-        return errorText(error);
-    }
-    // A file that grows while we read it is read as far as it was when we began.
-    const auto size = static_cast<std::size_t>(info.st_size);
-    bytes.m_data = std::make_unique_for_overwrite<char[]>(size);
-    while (bytes.m_size < size) {
-        const ssize_t got = ::read(fd, bytes.m_data.get() + bytes.m_size, size - bytes.m_size);
+    if (statted && S_ISREG(info.st_mode))
+        return fd;
+    const int error = !statted ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    ::close(fd);
+    errno = error;
+    return -1;
+}
+
+// Reads up to size bytes into data; the count read, or -1 with errno set.
+ssize_t readUpTo(int fd, char* data, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::read(fd, data + done, size - done);
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0) {
-            const int error = errno;
-            ::close(fd);
-            return errorText(error);
-        }
+        if (got < 0)
+            return -1;
         if (got == 0)
             break;
-        bytes.m_size += static_cast<std::size_t>(got);
+        done += static_cast<std::size_t>(got);
     }
+    return static_cast<ssize_t>(done);
+}
+
+} // namespace
+
+std::string readHostFile(const std::string& hostPath, FileBytes& bytes) {
+    bytes = FileBytes();
+    struct stat info {};
+    const int fd = openRegular(hostPath, info);
+    if (fd < 0)
+        return lastErrorText();
+    // A file that grows while we read it is read as far as it was when we began.
+    const auto size = static_cast<std::size_t>(info.st_size);
+    bytes.m_data.reset(bufferFor(size));
+    const ssize_t got = bytes.m_data ? readUpTo(fd, bytes.m_data.get(), size) : -1;
+    const int error = !bytes.m_data ? ENOMEM : got < 0 ? errno : 0;
     ::close(fd);
+    if (error)
+        return errorText(error);
+    bytes.m_size = static_cast<std::size_t>(got);
     return {};
+}
+
+std::string readFileStart(std::string_view windowsPath, std::size_t size, std::string& start) {
+    start.clear();
+    const auto host = DriveMap::current().toHost(windowsPath);
+    if (!host || host->empty())
+        return errorText(ENOENT);
+    struct stat info {};
+    const int fd = openRegular(*host, info);
+    if (fd < 0)
+        return lastErrorText();
+    start.resize(size);
+    const ssize_t got = readUpTo(fd, start.data(), size);
+    const int error = got < 0 ? errno : 0;
+    ::close(fd);
+    start.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
+    return error ? errorText(error) : std::string();
 }
 
 std::string deleteFile(std::string_view windowsPath) {

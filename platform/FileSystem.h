@@ -25,7 +25,12 @@ public:
 
 private:
     friend std::string readHostFile(const std::string& hostPath, FileBytes& bytes);
-    std::unique_ptr<char[]> m_data;
+// The first bytes of a file, at most size of them.
+std::string readFileStart(std::string_view windowsPath, std::size_t size, std::string& start);
+    struct Free {
+        void operator()(char* data) const;
+    };
+    std::unique_ptr<char, Free> m_data;
     std::size_t m_size = 0;
 };
 
@@ -33,6 +38,8 @@ private:
 // empty text on success.
 std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes);
 std::string readHostFile(const std::string& hostPath, FileBytes& bytes);
+// The first bytes of a file, at most size of them.
+std::string readFileStart(std::string_view windowsPath, std::size_t size, std::string& start);
 
 // Replaces a host file's contents as a whole, through an AtomicFile.
 // Returns the failure's description or the empty text.

@@ -33,15 +33,17 @@ template <typename Int> bool readPlainInteger(std::string_view field, Int& out) 
     return true;
 }
 
-std::string shown(std::string_view field) {
-    constexpr std::size_t Longest = 60;
-    std::string text = "\"" + std::string(field.substr(0, Longest));
-    if (field.size() > Longest)
-        text += "...";
-    return text + "\"";
-}
+std::string shown(std::string_view field) { return "\"" + shortenedForMessage(field) + "\""; }
 
 } // namespace
+
+std::string shortenedForMessage(std::string_view text) {
+    constexpr std::size_t Longest = 60;
+    std::string shortened(text.substr(0, Longest));
+    if (text.size() > Longest)
+        shortened += "...";
+    return shortened;
+}
 
 void FieldReader::startLine() {
     ++m_line;

@@ -12,6 +12,9 @@ struct ReadFailure {
     std::string description;
 };
 
+// A field as a message quotes it: a line of any length is cut to its start.
+std::string shortenedForMessage(std::string_view text);
+
 // Reads the fields of a show file, one after the other. A line ends at CR LF
 // or at a lone LF. Blanks before a field are skipped; a field that begins
 // with a double quote runs to the next double quote (or to the line end when

@@ -8,6 +8,7 @@
 #include "slideshow/FieldReader.h"
 #include "slideshow/SlideShowTexts.h"
 
+#include <algorithm>
 #include <exception>
 #include <string>
 
@@ -30,6 +31,26 @@ std::string dataFailureText(const std::string& description) {
         return std::string(texts::DataFailure) + std::string(BlankLine) +
                std::string(texts::DataFailureHint);
     return failureText(texts::DataFailure, description);
+}
+
+// True when the file's first bytes already show that its first field is not
+// the show's identifier: a large file of anything else is not read whole.
+// Anything less certain (blanks only, an unreadable file) is left to the
+// reading itself.
+bool plainlyNotAShow(std::string_view path) {
+    std::string start;
+    if (!files::readFileStart(path, 4096, start).empty())
+        return false;
+    std::string_view field = start;
+    const auto first = field.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return false;
+    field.remove_prefix(first);
+    if (field.front() == '"')
+        field.remove_prefix(1);
+    const std::string_view id = texts::FileIdentifier;
+    const std::size_t compared = std::min(field.size(), id.size());
+    return field.substr(0, compared) != id.substr(0, compared);
 }
 
 // One reading of one file, for the source show or for an appended one. The
@@ -65,6 +86,10 @@ public:
 private:
     // Reads the file and lines 1 to 23; false when reading must stop.
     bool openAndCheck() {
+        if (plainlyNotAShow(m_path)) {
+            warnNotAShow();
+            return false;
+        }
         const std::string error = files::readWholeFile(m_path, m_bytes);
         if (!error.empty()) {
             m_prompter.fail(failureText(texts::UnableToOpen, error));
@@ -73,15 +98,14 @@ private:
         m_fields = FieldReader(m_bytes.view());
         try {
             if (m_fields.text() != texts::FileIdentifier) {
-                m_prompter.warn(std::string(texts::NotAShow) + std::string(BlankLine) +
-                                std::string(texts::NotAShowHint));
+                warnNotAShow();
                 return false;
             }
             const std::string_view version = m_fields.text();
             if (m_versionLine)
                 m_versionLine(version);
             if (version != texts::Version3 && version != texts::Version2) {
-                m_prompter.inform(std::string(texts::OtherReleaseStart) + std::string(version) +
+                m_prompter.inform(std::string(texts::OtherReleaseStart) + shortenedForMessage(version) +
                                   std::string(texts::OtherReleaseEnd) + std::string(BlankLine) +
                                   std::string(texts::OtherReleaseHint));
                 return false;
@@ -95,6 +119,11 @@ private:
             return false;
         }
         return true;
+    }
+
+    void warnNotAShow() {
+        m_prompter.warn(std::string(texts::NotAShow) + std::string(BlankLine) +
+                        std::string(texts::NotAShowHint));
     }
 
     void readHeader() {

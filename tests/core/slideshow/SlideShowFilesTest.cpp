@@ -316,6 +316,42 @@ TEST_F(ShowFiles, AnyBytesEndInAMessageOrAShow) {
     }
 }
 
+// A file told apart by its first bytes gets the same message as one read
+// whole; a first line that may still be the identifier is read whole.
+TEST_F(ShowFiles, OddFirstLinesAndLineEndsGetTheReadersOwnMessages) {
+    const std::string valid = twoSlides().bytes();
+    const std::string body = valid.substr(valid.find('\n') + 1);
+    const std::string NotAShow =
+        "The selected file is not a valid Vantora slide show file...\r\n\r\nFilenames with .VTS "
+        "in the last 4 positions are normally associated with Vantora files.";
+    for (const std::string& bytes :
+         {std::string(200000, 'x') + "\r\n" + body, std::string(1000, '\0'), "\r\n" + body,
+          "\"Vantora Slide Show \"\r\n" + body, "Vantora Slide\r\n" + body}) {
+        prompter.messages.clear();
+        open(bytes);
+        EXPECT_EQ(prompter.texts(), std::vector<std::string>{NotAShow});
+    }
+    for (const std::string& bytes : {std::string(6000, ' ') + "\"Vantora Slide Show\"\r\n" + body,
+                                     "Vantora Slide Show  \t\r\n" + body,
+                                     "\"Vantora Slide Show\r\n" + body}) {
+        prompter.messages.clear();
+        open(bytes);
+        EXPECT_TRUE(prompter.messages.empty()) << prompter.texts().front();
+        EXPECT_EQ(model->SlideCount, 2);
+    }
+    prompter.messages.clear();
+    open("\"Vantora Slide Show\"\r\"Version 3.0\"\r\"1\"\r");
+    open("\"Vantora Slide Show\"\r\n\"Version " + std::string(100000, '9') + "\"\r\n");
+    EXPECT_EQ(version->size(), 100008u);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{
+                  HeaderFailure + "Unexpected end of file after line 1...",
+                  "The selected slide show file was created with a different release (Version " +
+                      std::string(52, '9') +
+                      "...) of Vantora.\r\n\r\nOpen the file in Vantora and then save it again.  "
+                      "Then try to open it with this utility..."}));
+}
+
 // Every header line holds a value of its own, so a field read into or written
 // from the wrong place shows.
 TEST_F(ShowFiles, WritesWhatItReadAsVersionThree) {
