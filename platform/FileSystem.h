@@ -25,8 +25,6 @@ public:
 
 private:
     friend std::string readHostFile(const std::string& hostPath, FileBytes& bytes);
-// The first bytes of a file, at most size of them.
-std::string readFileStart(std::string_view windowsPath, std::size_t size, std::string& start);
     struct Free {
         void operator()(char* data) const;
     };
