@@ -109,7 +109,7 @@ void run(std::string_view bytes) {
     s.folder.write("show.vts", bytes);
     SlideShowModel& model = s.model;
     test::RecordingPrompter prompter;
-    std::string version;
+    std::string version; // copied, so that a line outliving the file's bytes shows
     const VersionLineSink versionLine = [&version](std::string_view line) { version = line; };
 
     openSlideShow(model, s.showPath, prompter, versionLine);
