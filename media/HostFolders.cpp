@@ -13,6 +13,21 @@
 namespace vt::media {
 namespace {
 
+// Calls each(name, type) for every entry of an open folder. The entries are
+// read straight into a buffer: readdir would cost two more system calls and
+// an allocation per folder, and a show may have 30,000 folders.
+template <class Each> void forEachEntry(int fd, Each each) {
+    alignas(dirent64) char buffer[32768];
+    ssize_t got;
+    while ((got = ::getdents64(fd, buffer, sizeof buffer)) > 0) {
+        for (ssize_t at = 0; at < got;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
+            at += entry->d_reclen;
+            each(entry->d_name, entry->d_type);
+        }
+    }
+}
+
 FolderListing readListing(const std::string& hostFolder) {
     FolderListing listing;
     listing.host = hostFolder;
@@ -23,23 +38,17 @@ FolderListing readListing(const std::string& hostFolder) {
                                                              : FolderListing::Unlistable;
         return listing;
     }
-    DIR* dir = ::fdopendir(fd);
-    if (!dir) {
-        ::close(fd);
-        listing.state = FolderListing::Unlistable;
-        return listing;
-    }
     listing.state = FolderListing::Read;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view name = entry->d_name;
+    forEachEntry(fd, [&](const char* entry, unsigned char type) {
+        const std::string_view name = entry;
         if (name == "." || name == "..")
-            continue;
-        const EntryKind kind = entryKind(fd, entry->d_name, entry->d_type);
+            return;
+        const EntryKind kind = entryKind(fd, entry, type);
         if (kind == EntryKind::File && name[0] == '.')
-            continue; // a hidden file is no file here, as on Windows
+            return; // a hidden file is no file here, as on Windows
         listing.entries.push_back({nameKey(name), std::string(name), kind});
-    }
-    ::closedir(dir);
+    });
+    ::close(fd);
     std::sort(listing.entries.begin(), listing.entries.end(),
               [](const auto& a, const auto& b) { return a.key < b.key; });
     return listing;
