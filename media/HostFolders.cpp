@@ -4,7 +4,12 @@
 #include "common/PathText.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <system_error>
+#include <thread>
+#include <unordered_set>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,33 +18,42 @@
 namespace vt::media {
 namespace {
 
-FolderListing readListing(const std::string& hostFolder) {
+// Calls each(name, type) for every entry of an open folder. The entries are
+// read straight into a buffer: readdir would cost two more system calls and
+// an allocation per folder, and a show may have 30,000 folders.
+template <class Each> void forEachEntry(int fd, Each each) {
+    alignas(dirent64) char buffer[32768];
+    ssize_t got;
+    while ((got = ::getdents64(fd, buffer, sizeof buffer)) > 0) {
+        for (ssize_t at = 0; at < got;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
+            at += entry->d_reclen;
+            each(entry->d_name, entry->d_type);
+        }
+    }
+}
+
+FolderListing readListing(std::string hostFolder) {
     FolderListing listing;
-    listing.host = hostFolder;
-    const int fd =
-        ::open(hostFolder.empty() ? "." : hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    listing.host = std::move(hostFolder);
+    const int fd = ::open(listing.host.empty() ? "." : listing.host.c_str(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         listing.state = errno == ENOENT || errno == ENOTDIR ? FolderListing::Absent
                                                              : FolderListing::Unlistable;
         return listing;
     }
-    DIR* dir = ::fdopendir(fd);
-    if (!dir) {
-        ::close(fd);
-        listing.state = FolderListing::Unlistable;
-        return listing;
-    }
     listing.state = FolderListing::Read;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view name = entry->d_name;
+    forEachEntry(fd, [&](const char* entry, unsigned char type) {
+        const std::string_view name = entry;
         if (name == "." || name == "..")
-            continue;
-        const EntryKind kind = entryKind(fd, entry->d_name, entry->d_type);
+            return;
+        const EntryKind kind = entryKind(fd, entry, type);
         if (kind == EntryKind::File && name[0] == '.')
-            continue; // a hidden file is no file here, as on Windows
+            return; // a hidden file is no file here, as on Windows
         listing.entries.push_back({nameKey(name), std::string(name), kind});
-    }
-    ::closedir(dir);
+    });
+    ::close(fd);
     std::sort(listing.entries.begin(), listing.entries.end(),
               [](const auto& a, const auto& b) { return a.key < b.key; });
     return listing;
@@ -53,6 +67,30 @@ bool parentOf(std::string_view folder, std::string_view& parent, std::string_vie
     parent = hostFolderOf(trimmed);
     name = trimmed.substr(parent.size());
     return true;
+}
+
+// Folder reads wait on the kernel and the disk, not on each other; a few at
+// once are enough to keep both busy.
+constexpr unsigned MaxReaders = 4;
+
+// Runs work(i) for every i below count, on up to MaxReaders threads, this one
+// among them.
+template <class Work> void inParallel(std::size_t count, const Work& work) {
+    std::atomic<std::size_t> next{0};
+    const auto run = [&] {
+        for (std::size_t i; (i = next++) < count;)
+            work(i);
+    };
+    const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, MaxReaders);
+    std::vector<std::jthread> helpers;
+    for (unsigned t = 1; t < threads && t < count; ++t) {
+        try {
+            helpers.emplace_back(run);
+        } catch (const std::system_error&) {
+            break; // no more threads to be had: fewer do the same work
+        }
+    }
+    run();
 }
 
 struct ByKey {
@@ -110,12 +148,32 @@ const FolderListing::Entry* FolderListing::find(std::string_view name, EntryKind
     return anyCase;
 }
 
-const FolderListing& FolderCache::folder(const std::string& hostFolder) {
+const FolderListing& FolderCache::folder(std::string_view hostFolder) {
     const auto known = m_folders.find(hostFolder);
     if (known != m_folders.end())
-        return *known->second;
-    auto listing = std::make_unique<FolderListing>(resolve(hostFolder));
-    return *m_folders.emplace(hostFolder, std::move(listing)).first->second;
+        return known->second;
+    std::string key(hostFolder);
+    FolderListing listing = resolve(key);
+    return m_folders.emplace(std::move(key), std::move(listing)).first->second;
+}
+
+void FolderCache::readAhead(const std::vector<std::string_view>& hostFolders) {
+    std::vector<std::string_view> unread;
+    std::unordered_set<std::string_view> seen;
+    for (const std::string_view folder : hostFolders) {
+        if (seen.insert(folder).second && !m_folders.contains(folder))
+            unread.push_back(folder);
+    }
+    std::vector<FolderListing> listings(unread.size());
+    inParallel(unread.size(),
+               [&](std::size_t i) { listings[i] = readListing(std::string(unread[i])); });
+    // A folder missing as written is left to folder(), which looks for it
+    // through its parents.
+    m_folders.reserve(m_folders.size() + unread.size());
+    for (std::size_t i = 0; i < unread.size(); ++i) {
+        if (listings[i].state != FolderListing::Absent)
+            m_folders.emplace(unread[i], std::move(listings[i]));
+    }
 }
 
 FolderListing FolderCache::resolve(const std::string& hostFolder) {

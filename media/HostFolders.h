@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -43,12 +42,21 @@ struct FolderListing {
 // for ignoring case, component by component, through its parents' listings.
 class FolderCache {
   public:
-    const FolderListing& folder(const std::string& hostFolder);
+    const FolderListing& folder(std::string_view hostFolder);
+    // Reads the folders not read yet, a few at a time, so that folder() finds
+    // them waiting: a large show spends most of its check reading folders.
+    void readAhead(const std::vector<std::string_view>& hostFolders);
 
   private:
     FolderListing resolve(const std::string& hostFolder);
 
-    std::unordered_map<std::string, std::unique_ptr<FolderListing>> m_folders;
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
+    std::unordered_map<std::string, FolderListing, Hash, std::equal_to<>> m_folders;
 };
 
 } // namespace vt::media

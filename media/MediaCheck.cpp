@@ -5,6 +5,7 @@
 #include "media/HostFolders.h"
 #include "media/MediaTexts.h"
 
+#include <optional>
 #include <sys/stat.h>
 #include <unordered_map>
 
@@ -14,17 +15,29 @@ namespace {
 // Looks each entry's host file up in the listing of its folder.
 class FileFinder {
   public:
-    explicit FileFinder(const DriveMap& drives) : m_drives(drives) {}
+    // Maps every entry's path to the host and reads their folders ahead.
+    FileFinder(const DriveMap& drives, const std::vector<MediaEntry>& entries) {
+        m_hosts.reserve(entries.size());
+        for (const MediaEntry& entry : entries)
+            m_hosts.push_back(drives.toHostAsWritten(entry.path));
+        std::vector<std::string_view> folders;
+        folders.reserve(m_hosts.size());
+        for (const auto& host : m_hosts) {
+            if (host)
+                folders.push_back(hostFolderOf(*host));
+        }
+        m_folders.readAhead(folders);
+    }
 
-    void find(MediaEntry& entry) {
-        const auto host = m_drives.toHostAsWritten(entry.path);
+    void find(MediaEntry& entry, std::size_t position) {
+        const auto& host = m_hosts[position];
         if (!host) {
             entry.state = State::NotMappable;
             return;
         }
         const std::string_view folder = hostFolderOf(*host);
         const std::string_view name = std::string_view(*host).substr(folder.size());
-        const FolderListing& listing = m_folders.folder(std::string(folder));
+        const FolderListing& listing = m_folders.folder(folder);
         entry.state = State::Missing;
         if (name.empty() || name[0] == '.')
             return;
@@ -44,7 +57,7 @@ class FileFinder {
     }
 
   private:
-    const DriveMap& m_drives;
+    std::vector<std::optional<std::string>> m_hosts; // per entry
     FolderCache m_folders;
 };
 
@@ -84,6 +97,7 @@ int boxOf(Section section) {
 // The rows of one box, by their text ignoring case; the first equal row wins.
 class RowFinder {
   public:
+    void reserve(std::size_t rows) { m_rows.reserve(rows); }
     void add(std::string_view folder, std::size_t position) {
         m_rows.emplace(upperCase(folder), position);
     }
@@ -108,6 +122,7 @@ class RowFinder {
 };
 
 void addRows(MediaCheck& check, int box, const std::vector<std::string>& list, RowFinder& finder) {
+    finder.reserve(list.size());
     for (std::size_t i = 0; i < list.size(); ++i) {
         finder.add(list[i], check.rows.size());
         check.rows.push_back({box, static_cast<int>(i), list[i], 0, 0, {}});
@@ -164,10 +179,10 @@ MediaCheck checkMedia(const PathEditor& editor, const DriveMap& drives) {
     if (!mainSound.empty())
         check.rows.push_back({MainSoundBox, 0, editor.TextSound, 0, 0, {}});
 
-    FileFinder finder(drives);
+    FileFinder finder(drives, check.entries);
     for (std::size_t i = 0; i < check.entries.size(); ++i) {
         MediaEntry& entry = check.entries[i];
-        finder.find(entry);
+        finder.find(entry, i);
         const int box = boxOf(entry.section);
         const RowFinder& rows = box == SlideBox ? slides : box == TextureBox ? textures : sounds;
         entry.row = box == MainSoundBox ? check.rows.size() - 1 : rows.find(folderPart(entry.path));
