@@ -127,11 +127,13 @@ int writeRaw(int fd, const char* data, std::size_t size) {
 std::atomic<int> g_faultError{0};
 std::atomic<std::size_t> g_faultRoom{0};
 
-// Room for a whole file. A large one goes into huge pages where the system
-// has them: filling it then costs a few page faults instead of one per 4 KB.
+// Room for a whole file. Memory the allocator hands out again costs
+// nothing to fill; a very large file gets fresh memory every time, in huge
+// pages where the system has them: a few page faults instead of one per 4 KB.
 char* bufferFor(std::size_t size) {
     constexpr std::size_t Huge = std::size_t{2} << 20;
-    if (size < Huge)
+    constexpr std::size_t Fresh = std::size_t{32} << 20; // what malloc never reuses
+    if (size < Fresh)
         return static_cast<char*>(std::malloc(std::max<std::size_t>(size, 1)));
     void* data = std::aligned_alloc(Huge, (size + Huge - 1) / Huge * Huge);
     if (data)
