@@ -73,8 +73,7 @@ protected:
         return shown.substr(0, 1) + "|" + said;
     }
     bool holdsTheNewShow(const std::string& hostPath) {
-        const std::string merged = test::vtshow({"info", hostPath});
-        return merged == "0|Version 3.0\n2,000 slides\n|" || merged == "0|Version 3.0\n2000 slides\n|";
+        return test::vtshow({"info", hostPath}) == "0|Version 3.0\n2,000 slides\n|";
     }
 
     test::TempFolder folder;

@@ -4,9 +4,7 @@
 #include "common/FormGeometry.h"
 #include "platform/SingleInstance.h"
 
-#include <QCoreApplication>
 #include <QScreen>
-#include <QSysInfo>
 
 namespace vt::test {
 namespace {
@@ -25,14 +23,6 @@ TEST_F(MainWindowTest, OneCopyRunsAtATime) {
     SingleInstance after(lock); // once the first copy has ended
     EXPECT_TRUE(claimSingleInstance(after, prompter));
 
-    // A copy that crashed leaves a lock naming a process that is gone; no
-    // process can have this number.
-    temp.write("crashed.lock", "2147483647\n" +
-                                   QCoreApplication::applicationName().toStdString() + "\n" +
-                                   QSysInfo::machineHostName().toStdString() + "\n");
-    SingleInstance next(QString::fromStdString(temp.host("crashed.lock")));
-    EXPECT_TRUE(claimSingleInstance(next, prompter));
-    EXPECT_EQ(prompter.messages.size(), 1u);
 }
 
 TEST_F(MainWindowTest, EscSavesTheOptionsBesideTheViewersOwn) {
