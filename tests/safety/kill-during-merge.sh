@@ -9,6 +9,7 @@ set -eu
 vtshow=$1
 seconds=$2
 example=$3
+[ -x "$vtshow" ] || { echo "there is no vtshow at $vtshow: build it first" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
