@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/ConsolePrompter.h"
+#include "cli/PackSignals.h"
 #include "cli/Vtshow.h"
 #include "pack/Pack.h"
 
@@ -56,8 +57,11 @@ int pack(const std::vector<std::string>& args, std::ostream& err) {
     if (!plan)
         return Trouble;
     pack::PackProgress progress;
+    const CancelOnSignals signals(progress);
     const pack::PackResult result = pack::runPack(*plan, progress);
     pack::reportPack(*plan, result, prompter, std::numeric_limits<std::size_t>::max());
+    if (signals.received())
+        return 128 + signals.received(); // as a shell reports a program ended by it
     return prompter.troubleShown() || result.outcome != pack::Outcome::Packed ? Trouble : Success;
 }
 

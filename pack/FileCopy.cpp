@@ -43,46 +43,100 @@ struct Failure {
     int error;
 };
 
-// Read and write, for the file systems that cannot copy inside the kernel.
-std::optional<Failure> copyByHand(int in, int out, const CopyStep& step) {
-    auto buffer = std::make_unique_for_overwrite<char[]>(Piece);
-    while (true) {
-        const ssize_t got = ::read(in, buffer.get(), Piece);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return Failure{CopyOutcome::SourceFailed, errno};
-        if (got == 0)
-            return std::nullopt;
-        if (const int error = files::writeBytes(out, buffer.get(), static_cast<std::size_t>(got)))
-            return Failure{CopyOutcome::TargetFailed, error};
-        if (!step(static_cast<std::uint64_t>(got)))
-            return Failure{CopyOutcome::Stopped, 0};
-    }
-}
-
-std::optional<Failure> copyContents(int in, int out, const CopyStep& step) {
+// Copies size bytes at offset from in to out, a piece at a time: inside the
+// kernel where the file systems allow it, else by read and write.
+class RangeCopier {
+  public:
     // The tests' full disk acts on ordinary writes only.
-    if (files::writeFaultSet())
-        return copyByHand(in, out, step);
-    bool first = true;
-    while (true) {
-        const ssize_t put = ::copy_file_range(in, nullptr, out, nullptr, Piece, 0);
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0 && first &&
-            (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP))
-            return copyByHand(in, out, step);
-        if (put < 0)
-            return Failure{errno == EIO || errno == EBADF ? CopyOutcome::SourceFailed
-                                                          : CopyOutcome::TargetFailed,
-                           errno};
-        if (put == 0)
-            return std::nullopt;
-        first = false;
-        if (!step(static_cast<std::uint64_t>(put)))
-            return Failure{CopyOutcome::Stopped, 0};
+    RangeCopier(int in, int out, const CopyStep& step)
+        : m_in(in), m_out(out), m_step(step), m_byHand(files::writeFaultSet()) {}
+
+    std::optional<Failure> copy(off_t offset, off_t size) {
+        const off_t end = offset + size;
+        while (offset < end) {
+            const auto piece = static_cast<std::size_t>(std::min<off_t>(end - offset, Piece));
+            ssize_t put = 0;
+            if (auto failure = m_byHand ? byHand(offset, piece, put) : inKernel(offset, piece, put))
+                return failure;
+            if (put == 0) // the file got shorter while we copied it
+                return std::nullopt;
+            offset += put;
+            if (!m_step(static_cast<std::uint64_t>(put)))
+                return Failure{CopyOutcome::Stopped, 0};
+        }
+        return std::nullopt;
     }
+
+  private:
+    // A file system that cannot copy inside the kernel turns this copier to
+    // read and write for good.
+    std::optional<Failure> inKernel(off_t offset, std::size_t piece, ssize_t& put) {
+        loff_t from = offset, to = offset;
+        do
+            put = ::copy_file_range(m_in, &from, m_out, &to, piece, 0);
+        while (put < 0 && errno == EINTR);
+        if (put >= 0) {
+            m_copiedInKernel = m_copiedInKernel || put > 0;
+            return std::nullopt;
+        }
+        if (!m_copiedInKernel &&
+            (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+            m_byHand = true;
+            return byHand(offset, piece, put);
+        }
+        return Failure{errno == EIO || errno == EBADF ? CopyOutcome::SourceFailed
+                                                      : CopyOutcome::TargetFailed,
+                       errno};
+    }
+
+    std::optional<Failure> byHand(off_t offset, std::size_t piece, ssize_t& put) {
+        if (!m_buffer)
+            m_buffer = std::make_unique_for_overwrite<char[]>(Piece);
+        do
+            put = ::pread(m_in, m_buffer.get(), piece, offset);
+        while (put < 0 && errno == EINTR);
+        if (put < 0)
+            return Failure{CopyOutcome::SourceFailed, errno};
+        if (::lseek(m_out, offset, SEEK_SET) < 0)
+            return Failure{CopyOutcome::TargetFailed, errno};
+        if (const int error =
+                files::writeBytes(m_out, m_buffer.get(), static_cast<std::size_t>(put)))
+            return Failure{CopyOutcome::TargetFailed, error};
+        return std::nullopt;
+    }
+
+    int m_in;
+    int m_out;
+    const CopyStep& m_step;
+    bool m_byHand;
+    bool m_copiedInKernel = false;
+    std::unique_ptr<char[]> m_buffer;
+};
+
+// Copies the first size bytes of in, leaving a hole in out wherever in has
+// one, as cp does: a sparse disk image stays small. The holes count as
+// copied for the progress.
+std::optional<Failure> copyContents(int in, int out, off_t size, const CopyStep& step) {
+    RangeCopier copier(in, out, step);
+    off_t at = 0;
+    while (at < size) {
+        off_t data = ::lseek(in, at, SEEK_DATA);
+        if (data < 0 && errno == ENXIO) // only a hole to the end
+            data = size;
+        else if (data < 0) // no holes known here: all of it is data
+            data = at;
+        off_t hole = data < size ? ::lseek(in, data, SEEK_HOLE) : size;
+        hole = hole < 0 ? size : std::min(hole, size);
+        if (data > at && !step(static_cast<std::uint64_t>(data - at)))
+            return Failure{CopyOutcome::Stopped, 0};
+        if (auto failure = copier.copy(data, hole - data))
+            return failure;
+        at = hole;
+    }
+    // A hole at the end: the size alone makes it.
+    if (::ftruncate(out, size) != 0)
+        return Failure{CopyOutcome::TargetFailed, errno};
+    return std::nullopt;
 }
 
 std::optional<Failure> keepTimes(int out, const struct stat& source) {
@@ -114,7 +168,7 @@ CopyResult copyFile(const std::string& source, const std::string& target, const 
     options.syncNow = false;
     if (auto error = out.open(target, options); !error.empty())
         return {CopyOutcome::TargetFailed, error};
-    auto failure = copyContents(in.get(), out.descriptor(), step);
+    auto failure = copyContents(in.get(), out.descriptor(), info.st_size, step);
     if (!failure)
         failure = keepTimes(out.descriptor(), info);
     if (failure)

@@ -22,7 +22,8 @@ struct CopyResult {
 // Copies source to target through a hidden temporary beside target, which
 // is renamed into place only when complete; target is never replaced when it
 // exists. The copy gets the source's modification and access times and its
-// permissions as the umask allows. On any outcome but Copied nothing is left
+// permissions as the umask allows, and keeps the source's holes (a sparse
+// file stays sparse); the data is copied inside the kernel where it can be. On any outcome but Copied nothing is left
 // at target or beside it.
 CopyResult copyFile(const std::string& source, const std::string& target, const CopyStep& step);
 

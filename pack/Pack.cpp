@@ -326,6 +326,8 @@ PackResult runPack(const PackPlan& plan, PackProgress& progress) {
     // The show may point at the copies only once they are on the disk.
     const std::string show = plan.hostFolder + hostRelative(plan.showName);
     std::string error = syncFileSystem(plan.hostFolder);
+    if (progress.cancel) // the show is what makes the pack whole: not yet
+        return {Outcome::Cancelled, {}};
     if (error.empty())
         error = files::writeNewHostFile(show, showBytes(*plan.packed), true);
     if (!error.empty())

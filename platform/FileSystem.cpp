@@ -9,7 +9,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -127,20 +126,6 @@ int writeRaw(int fd, const char* data, std::size_t size) {
 std::atomic<int> g_faultError{0};
 std::atomic<std::size_t> g_faultRoom{0};
 
-// Room for a whole file. Memory the allocator hands out again costs
-// nothing to fill; a very large file gets fresh memory every time, in huge
-// pages where the system has them: a few page faults instead of one per 4 KB.
-char* bufferFor(std::size_t size) {
-    constexpr std::size_t Huge = std::size_t{2} << 20;
-    constexpr std::size_t Fresh = std::size_t{32} << 20; // what malloc never reuses
-    if (size < Fresh)
-        return static_cast<char*>(std::malloc(std::max<std::size_t>(size, 1)));
-    void* data = std::aligned_alloc(Huge, (size + Huge - 1) / Huge * Huge);
-    if (data)
-        ::madvise(data, size, MADV_HUGEPAGE);
-    return static_cast<char*>(data);
-}
-
 } // namespace
 
 void FileBytes::Free::operator()(char* data) const { std::free(data); }
@@ -208,7 +193,7 @@ std::string readHostFile(const std::string& hostPath, FileBytes& bytes) {
         return lastErrorText();
     // A file that grows while we read it is read as far as it was when we began.
     const auto size = static_cast<std::size_t>(info.st_size);
-    bytes.m_data.reset(bufferFor(size));
+    bytes.m_data.reset(static_cast<char*>(std::malloc(std::max<std::size_t>(size, 1))));
     const ssize_t got = bytes.m_data ? readUpTo(fd, bytes.m_data.get(), size) : -1;
     const int error = !bytes.m_data ? ENOMEM : got < 0 ? errno : 0;
     ::close(fd);
@@ -233,6 +218,35 @@ std::string readFileStart(std::string_view windowsPath, std::size_t size, std::s
     ::close(fd);
     start.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
     return error ? errorText(error) : std::string();
+}
+
+FileReader::~FileReader() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+std::string FileReader::open(std::string_view windowsPath) {
+    const auto host = DriveMap::current().toHost(windowsPath);
+    if (!host || host->empty())
+        return errorText(ENOENT);
+    struct stat info {};
+    m_fd = openRegular(*host, info);
+    if (m_fd < 0)
+        return lastErrorText();
+    // A file that grows while we read it is read as far as it was when we began.
+    m_left = static_cast<std::uint64_t>(info.st_size);
+    return {};
+}
+
+std::size_t FileReader::read(char* data, std::size_t size, std::string& error) {
+    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(size, m_left));
+    const ssize_t got = m_fd < 0 ? 0 : readUpTo(m_fd, data, wanted);
+    if (got < 0) {
+        error = lastErrorText();
+        return 0;
+    }
+    m_left -= static_cast<std::uint64_t>(got);
+    return static_cast<std::size_t>(got);
 }
 
 std::string deleteFile(std::string_view windowsPath) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <sys/types.h>
@@ -36,6 +37,26 @@ private:
 // empty text on success.
 std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes);
 std::string readHostFile(const std::string& hostPath, FileBytes& bytes);
+// A regular file read a piece at a time, only as far as it reached when it
+// was opened: however large the file, only the caller's buffer is in memory.
+class FileReader {
+public:
+    FileReader() = default;
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+    ~FileReader();
+
+    // The failure's description, or the empty text.
+    std::string open(std::string_view windowsPath);
+    // Reads up to size more bytes into data: the count, 0 at the end. The
+    // failure's description goes to error (and 0 is returned).
+    std::size_t read(char* data, std::size_t size, std::string& error);
+
+private:
+    int m_fd = -1;
+    std::uint64_t m_left = 0;
+};
+
 // The first bytes of a file, at most size of them.
 std::string readFileStart(std::string_view windowsPath, std::size_t size, std::string& start);
 

@@ -60,7 +60,8 @@ public:
     ShowReader(SlideShowModel& model, std::string_view path, Prompter& prompter,
                const VersionLineSink& versionLine, bool appending)
         : m_model(model), m_path(path), m_prompter(prompter), m_versionLine(versionLine),
-          m_appending(appending), m_folder(folderPart(path)), m_fields({}) {}
+          m_appending(appending), m_folder(folderPart(path)),
+          m_fields([this](char* data, std::size_t room) { return readPiece(data, room); }) {}
 
     void run() {
         if (!m_appending) {
@@ -90,12 +91,11 @@ private:
             warnNotAShow();
             return false;
         }
-        const std::string error = files::readWholeFile(m_path, m_bytes);
+        const std::string error = m_file.open(m_path);
         if (!error.empty()) {
             m_prompter.fail(failureText(texts::UnableToOpen, error));
             return false;
         }
-        m_fields = FieldReader(m_bytes.view());
         try {
             if (m_fields.text() != texts::FileIdentifier) {
                 warnNotAShow();
@@ -119,6 +119,14 @@ private:
             return false;
         }
         return true;
+    }
+
+    std::size_t readPiece(char* data, std::size_t room) {
+        std::string error;
+        const std::size_t got = m_file.read(data, room, error);
+        if (!error.empty())
+            throw ReadFailure{error};
+        return got;
     }
 
     void warnNotAShow() {
@@ -288,7 +296,7 @@ private:
     const VersionLineSink& m_versionLine;
     bool m_appending;
     std::string m_folder;
-    files::FileBytes m_bytes;
+    files::FileReader m_file;
     FieldReader m_fields;
 };
 

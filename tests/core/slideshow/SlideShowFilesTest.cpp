@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "slideshow/FieldReader.h"
 #include "slideshow/SlideShowCommands.h"
 #include "slideshow/SlideShowWriter.h"
 
@@ -331,6 +332,34 @@ TEST_F(ShowFiles, OddFirstLinesAndLineEndsGetTheReadersOwnMessages) {
     EXPECT_EQ(prompter.texts(),
               (std::vector<std::string>{
                   HeaderFailure + "Unexpected end of file after line 1...",
+                  "The selected slide show file was created with a different release (Version " +
+                      std::string(52, '9') +
+                      "...) of Vantora.\r\n\r\nOpen the file in Vantora and then save it again.  "
+                      "Then try to open it with this utility..."}));
+}
+
+// Lines longer than any field keeps, read past with only their start kept:
+// blanks before a field, a quoted path, blanks after a text, a number, the
+// version line.
+TEST_F(ShowFiles, LinesLongerThanAnyFieldKeepsAreReadPastKeepingTheirStart) {
+    const std::size_t over = FieldKeepLimit + 3000000;
+    const std::string path = "C:\\" + std::string(over, 'p');
+    openChanged({{22, std::string(over, ' ') + "\"late\""},
+                 {23, "\"" + path},
+                 {24, "Beach" + std::string(over, ' ')}});
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(model->SlideCount, 2);
+    EXPECT_EQ(model->ShowText2, "late");
+    EXPECT_EQ(model->slide(0).SlideFile, path.substr(0, FieldKeepLimit));
+    EXPECT_EQ(model->slide(0).SlideText, "Beach");
+    EXPECT_EQ(model->slide(1).SlideFile, "C:\\Pics\\b.avi");
+
+    openChanged({{25, std::string(over, '0') + "5"}});
+    openChanged({{1, "\"Version " + std::string(over, '9') + "\""}});
+    EXPECT_EQ(version->size(), FieldKeepLimit);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{
+                  DataFailure + "Line 26 " + NotANumber + "\"" + std::string(60, '0') + "...\"...",
                   "The selected slide show file was created with a different release (Version " +
                       std::string(52, '9') +
                       "...) of Vantora.\r\n\r\nOpen the file in Vantora and then save it again.  "
