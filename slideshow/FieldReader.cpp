@@ -64,15 +64,11 @@ bool FieldReader::fill() {
     return got > 0;
 }
 
-// Where the line ends in the buffer (its LF), or m_end when not in it; found
-// once per piece of a line, however many fields the line holds.
-std::size_t FieldReader::lineFeed() {
-    if (!m_lineFeedKnown || m_lineFeed < m_at) {
-        const char* data = m_buffer.get();
-        const void* lf = m_at < m_end ? std::memchr(data + m_at, '\n', m_end - m_at) : nullptr;
-        m_lineFeed = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : m_end;
-        m_lineFeedKnown = true;
-    }
+std::size_t FieldReader::findLineFeed() {
+    const char* data = m_buffer.get();
+    const void* lf = m_at < m_end ? std::memchr(data + m_at, '\n', m_end - m_at) : nullptr;
+    m_lineFeed = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : m_end;
+    m_lineFeedKnown = true;
     return m_lineFeed;
 }
 
@@ -163,6 +159,39 @@ void FieldReader::hold(std::string_view& field) {
     }
 }
 
+// The usual case: the rest of the line, up to its LF, is in the buffer and
+// the field is found in place.
+std::string_view FieldReader::fieldInLine(std::size_t lf) {
+    const char* data = m_buffer.get();
+    const std::size_t lineEnd = lf > m_at && data[lf - 1] == '\r' ? lf - 1 : lf;
+    std::size_t pos = m_at;
+    while (pos < lineEnd && isBlank(data[pos]))
+        ++pos;
+    std::string_view field;
+    std::size_t after = pos; // where to look for the comma that ends the field
+    const bool quoted = pos < lineEnd && data[pos] == '"';
+    if (quoted) {
+        const void* quote = std::memchr(data + pos + 1, '"', lineEnd - pos - 1);
+        const std::size_t close =
+            quote ? static_cast<std::size_t>(static_cast<const char*>(quote) - data) : lineEnd;
+        field = {data + pos + 1, close - pos - 1};
+        after = close < lineEnd ? close + 1 : lineEnd;
+    }
+    const void* comma = std::memchr(data + after, ',', lineEnd - after);
+    const std::size_t end =
+        comma ? static_cast<std::size_t>(static_cast<const char*>(comma) - data) : lineEnd;
+    if (!quoted) { // unquoted: up to the comma, without trailing blanks
+        std::size_t last = end;
+        while (last > pos && isBlank(data[last - 1]))
+            --last;
+        field = {data + pos, last - pos};
+    }
+    m_at = comma ? end + 1 : lf + 1;
+    m_inLine = comma != nullptr;
+    m_cut = field.size() > m_keep;
+    return field.substr(0, m_keep);
+}
+
 std::string_view FieldReader::rawField() {
     if (!m_inLine) {
         if (atEnd())
@@ -173,6 +202,8 @@ std::string_view FieldReader::rawField() {
         m_inLine = true;
     }
     m_fieldLine = m_line;
+    if (const std::size_t lf = lineFeed(); lf < m_end)
+        return fieldInLine(lf);
     skipBlanks();
     std::string_view field;
     char end = 0;

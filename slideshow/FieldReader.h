@@ -55,8 +55,14 @@ private:
     enum class Scan { Quoted, Plain, Skip };
 
     std::string_view rawField();
+    std::string_view fieldInLine(std::size_t lf);
     bool fill();
-    std::size_t lineFeed();
+    // Where the line ends in the buffer (its LF), or m_end when not in it;
+    // looked for once per piece of a line, however many fields it holds.
+    std::size_t lineFeed() {
+        return m_lineFeedKnown && m_lineFeed >= m_at ? m_lineFeed : findLineFeed();
+    }
+    std::size_t findLineFeed();
     void skipBlanks();
     char scanTo(char stop, Scan scan, std::string_view& field);
     void gather(const char* from, const char* to, Scan scan);

@@ -226,11 +226,11 @@ private:
                 m_model.PlayListText2 = m_fields.text();
                 m_model.PlayListCount = 0;
             }
+            readPlayListEntries(); // the file may fail to read anywhere in it
         } catch (const ReadFailure&) {
             m_prompter.fail(std::string(texts::PlayListFailure));
             return;
         }
-        readPlayListEntries();
         if (m_model.PlayListCount > 0)
             m_model.PlayListPresent = true;
     }
