@@ -123,7 +123,8 @@ void frmMain::CmdCreateSS_Click() {
 // Packs what Create would write: the opened show with the appended ones.
 void frmMain::mnuPackSS_Click() {
     if (m_seams.busy.isDefault())
-        packSlideShow(*m_model, sourcePath(), m_seams.dialogs, m_seams.prompter, m_seams.busy, this);
+        packSlideShow(*m_model, sourcePath(),
+                      {m_seams.dialogs, m_seams.prompter, m_seams.busy, m_seams.help}, this);
 }
 
 // Deleting the preferences file may run while another command works.

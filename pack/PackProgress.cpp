@@ -5,6 +5,8 @@
 #include "common/PathText.h"
 #include "common/QtText.h"
 #include "common/Texts.h"
+#include "companions/HelpContexts.h"
+#include "companions/HelpFacility.h"
 #include "pack/PackTexts.h"
 #include "platform/DriveMap.h"
 
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace vt {
@@ -34,7 +37,7 @@ std::string hostFolderOf(const std::string& showPath) {
 
 } // namespace
 
-PackProgress::PackProgress(const pack::PackPlan& plan, QWidget* parent)
+PackProgress::PackProgress(const pack::PackPlan& plan, HelpFacility& help, QWidget* parent)
     : QDialog(parent), m_plan(plan), m_files(new QLabel(this)), m_bytes(new QLabel(this)),
       m_bar(new QProgressBar(this)), m_cancel(new QPushButton(toQString(texts::PackCancel), this)) {
     setObjectName(QStringLiteral("PackProgress"));
@@ -55,6 +58,8 @@ PackProgress::PackProgress(const pack::PackPlan& plan, QWidget* parent)
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_cancel, QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &PackProgress::reject);
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this,
+            [&help] { help.showTopic(help::PackDialog); });
     for (QWidget* widget : {static_cast<QWidget*>(folder), static_cast<QWidget*>(m_files),
                             static_cast<QWidget*>(m_bytes), static_cast<QWidget*>(m_bar),
                             static_cast<QWidget*>(buttons)})
@@ -116,22 +121,22 @@ void PackProgress::reject() {
     m_cancel->setText(toQString(texts::PackProgressCancelling));
 }
 
-void packSlideShow(const SlideShowModel& model, const std::string& showPath, FileDialogs& dialogs,
-                   Prompter& prompter, BusyPointer& busy, QWidget* parent) {
-    const auto folder = dialogs.chooseFolder(
-        {std::string(texts::PackFolderTitle), hostFolderOf(showPath), texts::PackHelp});
+void packSlideShow(const SlideShowModel& model, const std::string& showPath,
+                   const PackSeams& seams, QWidget* parent) {
+    const auto folder = seams.dialogs.chooseFolder(
+        {std::string(texts::PackFolderTitle), hostFolderOf(showPath), help::PackDialog});
     if (!folder)
         return;
-    busy.setHourglass();
-    busy.processPending();
+    seams.busy.setHourglass();
+    seams.busy.processPending();
     const auto plan =
-        pack::planPack(model, DriveMap::current().toWindows(*folder), showPath, prompter);
-    busy.setDefault();
+        pack::planPack(model, DriveMap::current().toWindows(*folder), showPath, seams.prompter);
+    seams.busy.setDefault();
     if (!plan)
         return;
-    PackProgress progress(*plan, parent);
+    PackProgress progress(*plan, seams.help, parent);
     const pack::PackResult result = progress.run();
-    pack::reportPack(*plan, result, prompter, SummaryLines);
+    pack::reportPack(*plan, result, seams.prompter, SummaryLines);
 }
 
 } // namespace vt

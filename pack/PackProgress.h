@@ -16,15 +16,17 @@ namespace vt {
 
 class BusyPointer;
 class FileDialogs;
+class HelpFacility;
 class Prompter;
 
 // Runs a planned pack on a thread of its own behind a modal dialog that
 // shows the files and bytes copied. Cancel, Esc and the close box stop the
-// copy; the dialog closes once the pack has removed what it wrote.
+// copy; the dialog closes once the pack has removed what it wrote. F1 shows
+// the pack's help topic.
 class PackProgress : public QDialog {
     Q_OBJECT
   public:
-    PackProgress(const pack::PackPlan& plan, QWidget* parent = nullptr);
+    PackProgress(const pack::PackPlan& plan, HelpFacility& help, QWidget* parent = nullptr);
     ~PackProgress() override;
 
     // Shows the dialog until the pack has finished.
@@ -49,7 +51,13 @@ class PackProgress : public QDialog {
 
 // The window's "Pack Slide Show..." command: asks for a folder, plans the
 // pack of model, copies with the progress dialog and shows the summary.
-void packSlideShow(const SlideShowModel& model, const std::string& showPath, FileDialogs& dialogs,
-                   Prompter& prompter, BusyPointer& busy, QWidget* parent);
+struct PackSeams {
+    FileDialogs& dialogs;
+    Prompter& prompter;
+    BusyPointer& busy;
+    HelpFacility& help;
+};
+void packSlideShow(const SlideShowModel& model, const std::string& showPath,
+                   const PackSeams& seams, QWidget* parent);
 
 } // namespace vt

@@ -8,7 +8,6 @@ namespace vt::texts {
 
 inline constexpr std::string_view PackMenuItem = "&Pack Slide Show...";
 inline constexpr std::string_view PackFolderTitle = "Select the folder to pack the slide show into";
-inline constexpr int PackHelp = 500;
 
 // Folder and file names the pack makes up.
 inline constexpr std::string_view DriveFolderStart = "Drive ";
