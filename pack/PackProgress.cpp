@@ -125,7 +125,7 @@ void packSlideShow(const SlideShowModel& model, const std::string& showPath, Fil
     busy.setHourglass();
     busy.processPending();
     const auto plan =
-        pack::planPack(model, DriveMap::current().toWindows(*folder), showPath, prompter);
+        pack::planPack(model, namedByUser(*folder).windows, showPath, prompter);
     busy.setDefault();
     if (!plan)
         return;

@@ -217,6 +217,11 @@ bool codePageHolds(std::string_view hostText) {
     return cp1252::toUtf8(cp1252::fromUtf8(hostText)) == hostText;
 }
 
+bool storableAsNamed(std::string_view windowsPath) {
+    const auto host = pinnedHost(windowsPath);
+    return !host || codePageHolds(*host);
+}
+
 UserPath namedByUser(std::string_view hostPath) {
     UserPath path;
     std::error_code error;

@@ -65,6 +65,10 @@ struct UserPath {
 // later path with the same Windows form takes the place of an earlier one.
 UserPath namedByUser(std::string_view hostPath);
 
+// False for a path the user named whose name the code page cannot hold:
+// its Windows form is no name to store.
+bool storableAsNamed(std::string_view windowsPath);
+
 // Whether the code page holds every character of a host text, so that it
 // can be stored in a show and compared with what a show holds.
 bool codePageHolds(std::string_view hostText);

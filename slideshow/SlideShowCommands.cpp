@@ -3,6 +3,7 @@
 #include "common/PathText.h"
 #include "common/Prompter.h"
 #include "common/Texts.h"
+#include "platform/DriveMap.h"
 #include "platform/FileSystem.h"
 #include "slideshow/SlideShowTexts.h"
 
@@ -16,6 +17,10 @@ void openSlideShow(SlideShowModel& model, std::string_view path, Prompter& promp
 
 bool mayCreate(std::string_view chosen, std::string_view sourcePath,
                const std::vector<std::string>& appendLines, Prompter& prompter) {
+    if (!storableAsNamed(chosen)) { // the window remembers the name it writes
+        prompter.warn(std::string(texts::NameNotStorable));
+        return false;
+    }
     if (files::sameFile(chosen, sourcePath)) {
         prompter.inform(std::string(texts::ReplaceSource));
         return false;
