@@ -111,6 +111,8 @@ int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
                    [&](const ShowArgs& request, const LoadedShows& shows, ConsolePrompter& prompter) {
                        const std::string bytes =
                            filenameListingBytes(*shows.model, request.options);
+                       if (!request.output.empty() && !shows.whole)
+                           return false; // no listing of what could not be read is kept
                        if (!request.output.empty())
                            return writeListing(request.output, bytes, request.yes, shows,
                                                prompter, err);

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <sys/stat.h>
 #include <system_error>
 
@@ -51,6 +52,7 @@ std::string matchEntry(const std::string& folder, const std::string& name) {
 struct Pins {
     std::mutex lock;
     std::map<std::string, std::string, std::less<>> hosts;
+    std::set<std::string, std::less<>> unstorable; // of the keys of hosts
 };
 
 Pins& pins() {
@@ -218,8 +220,9 @@ bool codePageHolds(std::string_view hostText) {
 }
 
 bool storableAsNamed(std::string_view windowsPath) {
-    const auto host = pinnedHost(windowsPath);
-    return !host || codePageHolds(*host);
+    Pins& all = pins();
+    const std::lock_guard guard(all.lock);
+    return !all.unstorable.contains(windowsPath);
 }
 
 UserPath namedByUser(std::string_view hostPath) {
@@ -227,9 +230,9 @@ UserPath namedByUser(std::string_view hostPath) {
     std::error_code error;
     const stdfs::path absolute = stdfs::absolute(stdfs::path(hostPath), error);
     path.host = error ? std::string(hostPath) : absolute.string();
-    const DriveMap& drives = DriveMap::current();
-    path.windows = drives.toWindowsFromUser(hostPath);
-    path.storable = codePageHolds(path.host);
+    path.windows = DriveMap::current().toWindowsFromUser(hostPath);
+    // What is stored is the Windows form: ".." past a name it lacks is no matter.
+    path.storable = codePageHolds(absolute.lexically_normal().string());
     // A folder is pinned without its final separator, as lookups cut there.
     std::string key = path.windows, host = path.host;
     while (key.size() > 3 && key.back() == '\\')
@@ -238,6 +241,10 @@ UserPath namedByUser(std::string_view hostPath) {
         host.pop_back();
     Pins& all = pins();
     const std::lock_guard guard(all.lock);
+    if (path.storable)
+        all.unstorable.erase(key);
+    else
+        all.unstorable.insert(key);
     all.hosts.insert_or_assign(std::move(key), std::move(host));
     return path;
 }
