@@ -44,8 +44,12 @@ void addAppendOption(CommandOptions& options, std::vector<std::string>& appends)
 // folder is not there.
 std::optional<UserPath> outputPath(const std::string& named, ConsolePrompter& prompter);
 
-// Never over the source or an appended show, by whatever name; only with
-// leave to replace another file.
+// Whether target is the source or an appended show, by whatever name; if so
+// the window's refusal has been shown.
+bool isAShowRead(const UserPath& target, const LoadedShows& shows, Prompter& prompter);
+
+// Never over the source or an appended show; only with leave to replace
+// another file.
 bool mayWrite(const UserPath& target, const LoadedShows& shows, Prompter& prompter);
 
 // Applies each OLD=NEW in order with the path editor's checks; false, without

@@ -1,9 +1,9 @@
 #include "cli/Commands.h"
 
 #include "cli/ConsolePrompter.h"
-#include "cli/Vtshow.h"
 #include "cli/Options.h"
 #include "cli/Terminal.h"
+#include "cli/Vtshow.h"
 #include "listing/FilenameListing.h"
 #include "patheditor/PathEditor.h"
 
@@ -107,18 +107,17 @@ bool writeListing(const std::string& named, const std::string& bytes, bool yes,
 } // namespace
 
 int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    return onShows("list", args, out, err,
-                   [&](const ShowArgs& request, const LoadedShows& shows, ConsolePrompter& prompter) {
-                       const std::string bytes =
-                           filenameListingBytes(*shows.model, request.options);
-                       if (!request.output.empty() && !shows.whole)
-                           return false; // no listing of what could not be read is kept
-                       if (!request.output.empty())
-                           return writeListing(request.output, bytes, request.yes, shows,
-                                               prompter, err);
-                       out << listingText(bytes);
-                       return true;
-                   });
+    return onShows(
+        "list", args, out, err,
+        [&](const ShowArgs& request, const LoadedShows& shows, ConsolePrompter& prompter) {
+            const std::string bytes = filenameListingBytes(*shows.model, request.options);
+            if (!request.output.empty() && !shows.whole)
+                return false; // no listing of what could not be read is kept
+            if (!request.output.empty())
+                return writeListing(request.output, bytes, request.yes, shows, prompter, err);
+            out << listingText(bytes);
+            return true;
+        });
 }
 
 int folders(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -3,9 +3,9 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/ConsolePrompter.h"
-#include "cli/Vtshow.h"
 #include "cli/Options.h"
 #include "cli/Terminal.h"
+#include "cli/Vtshow.h"
 #include "common/Cp1252.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
@@ -104,7 +104,9 @@ std::string entryLabel(const MediaEntry& entry) {
     return label;
 }
 
-std::string shown(std::string_view windowsText) { return terminalText(windowsText); }
+std::string shown(std::string_view windowsText) {
+    return terminalText(windowsText);
+}
 
 void printCheck(const MediaCheck& check, std::ostream& out) {
     for (const FolderRowCheck& row : check.rows) {
@@ -190,7 +192,9 @@ void printWalk(const WalkSummary& walk, std::ostream& out) {
 
 // A '?' in a found folder stands for a character the show's code page lacks:
 // the show cannot hold that path, so it is not proposed.
-bool storable(std::string_view candidate) { return candidate.find('?') == std::string_view::npos; }
+bool storable(std::string_view candidate) {
+    return candidate.find('?') == std::string_view::npos;
+}
 
 std::string candidateText(std::string_view candidate) {
     return storable(candidate) ? shown(candidate) : std::string(clitexts::NotStorableFound);
@@ -270,8 +274,8 @@ bool searchFolders(const std::vector<std::string>& searches, NameIndex& index, W
 }
 
 // Moves the paths as proposed; the editor's result goes into the model.
-void relinkModel(SlideShowModel& model, const std::vector<std::string>& searches,
-                 std::ostream& out, ConsolePrompter& prompter, bool& searched) {
+void relinkModel(SlideShowModel& model, const std::vector<std::string>& searches, std::ostream& out,
+                 ConsolePrompter& prompter, bool& searched) {
     PathEditor editor(model);
     const MediaCheck before = checkMedia(editor);
     if (before.allFound()) {

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/Vtshow.h"
 
+#include <CLI/CLI.hpp>
 #include <array>
 #include <ostream>
 
@@ -83,36 +84,38 @@ std::string usageText() {
 }
 
 CommandOptions::CommandOptions(std::string_view command)
-    : m_command(command), m_app("", "vtshow " + std::string(command)) {
-    m_app.allow_extras(true); // an unknown option is told in our words
-    m_app.set_help_flag("-h,--help", "shows this help");
+    : m_command(command), m_app(std::make_unique<CLI::App>("", "vtshow " + m_command)) {
+    m_app->allow_extras(true); // an unknown option is told in our words
+    m_app->set_help_flag("-h,--help", "shows this help");
 }
+
+CommandOptions::~CommandOptions() = default;
 
 void CommandOptions::value(const std::string& name, std::string& target,
                            const std::string& valueName, const std::string& about) {
-    m_app.add_option(name, target, about)
+    m_app->add_option(name, target, about)
         ->option_text(valueName)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
 void CommandOptions::values(const std::string& name, std::vector<std::string>& target,
                             const std::string& valueName, const std::string& about) {
-    m_app.add_option(name, target, about)->option_text(valueName)->allow_extra_args(false);
+    m_app->add_option(name, target, about)->option_text(valueName)->allow_extra_args(false);
 }
 
 void CommandOptions::flag(const std::string& name, bool& target, const std::string& about) {
-    m_app.add_flag(name, target, about);
+    m_app->add_flag(name, target, about);
 }
 
 void CommandOptions::positionals(std::vector<std::string>& target, const std::string& valueName) {
-    m_app.add_option(valueName, target);
+    m_app->add_option(valueName, target);
 }
 
 std::optional<int> CommandOptions::parse(const std::vector<std::string>& args, std::ostream& out,
                                          std::ostream& err) {
     std::vector<std::string> words(args.rbegin(), args.rend()); // CLI11 takes them last first
     try {
-        m_app.parse(words);
+        m_app->parse(words);
     } catch (const CLI::CallForHelp&) {
         out << help();
         return Success;
@@ -121,7 +124,7 @@ std::optional<int> CommandOptions::parse(const std::vector<std::string>& args, s
     } catch (const CLI::ParseError& error) {
         return problem(err, error.what());
     }
-    for (const std::string& unknown : m_app.remaining()) {
+    for (const std::string& unknown : m_app->remaining()) {
         if (unknown != "--") // kept there by CLI11 though it did end the options
             return problem(err, "unknown option " + unknown);
     }
@@ -133,11 +136,11 @@ std::optional<int> CommandOptions::parse(const std::vector<std::string>& args, s
 // CLI11 takes "-o --yes" as -o with the value "--yes": one of the command's
 // own options is never meant as a value.
 std::optional<std::string> CommandOptions::valueMissing() const {
-    for (const CLI::Option* option : m_app.get_options()) {
+    for (const CLI::Option* option : m_app->get_options()) {
         if (option->get_positional() || option->get_type_size() == 0)
             continue;
         for (const std::string& value : option->results()) {
-            if (value.size() > 1 && value[0] == '-' && m_app.get_option_no_throw(value))
+            if (value.size() > 1 && value[0] == '-' && m_app->get_option_no_throw(value))
                 return option->get_name();
         }
     }
@@ -150,9 +153,9 @@ int CommandOptions::problem(std::ostream& err, std::string_view problem) const {
 
 std::string CommandOptions::help() const {
     const CommandText* text = textOf(m_command);
-    std::string help = "usage:\n" + std::string(text->usage) + '\n' + std::string(text->about) +
-                       "\noptions:\n";
-    for (const CLI::Option* option : m_app.get_options()) {
+    std::string help =
+        "usage:\n" + std::string(text->usage) + '\n' + std::string(text->about) + "\noptions:\n";
+    for (const CLI::Option* option : m_app->get_options()) {
         if (option->get_positional())
             continue;
         std::string line = "  " + option->get_name(false, true);

@@ -1,12 +1,15 @@
 #pragma once
 
-#include <CLI/CLI.hpp>
-
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace CLI {
+class App;
+}
 
 // vtshow's command lines, read by CLI11. Each command registers its options
 // in a function of its own; they all parse, and fail, alike.
@@ -16,8 +19,9 @@ namespace vt::cli {
 std::string usageText();
 
 class CommandOptions {
-public:
+  public:
     explicit CommandOptions(std::string_view command);
+    ~CommandOptions();
 
     // An option with one value; given again, the last value counts.
     void value(const std::string& name, std::string& target, const std::string& valueName,
@@ -37,12 +41,12 @@ public:
     // "vtshow: COMMAND: problem" and the usage; the exit status for it.
     int problem(std::ostream& err, std::string_view problem) const;
 
-private:
+  private:
     std::string help() const;
     std::optional<std::string> valueMissing() const;
 
     std::string m_command;
-    CLI::App m_app;
+    std::unique_ptr<CLI::App> m_app; // CLI11 is compiled here only: it is a large header
 };
 
 } // namespace vt::cli

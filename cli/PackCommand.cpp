@@ -5,8 +5,6 @@
 #include "cli/Options.h"
 #include "cli/Vtshow.h"
 #include "pack/Pack.h"
-#include "platform/FileSystem.h"
-#include "slideshow/SlideShowTexts.h"
 
 #include <limits>
 
@@ -43,14 +41,7 @@ bool mayPackInto(const UserPath& folder, const LoadedShows& shows, ConsolePrompt
         prompter.tell(Icon::Critical, clitexts::NotStorable, source.host);
         return false;
     }
-    for (std::size_t i = 0; i < shows.named.size(); ++i) {
-        if (files::sameUserFile(folder, shows.named[i])) {
-            prompter.inform(std::string(i == 0 ? texts::ReplaceSource
-                                               : texts::ReplaceAppended));
-            return false;
-        }
-    }
-    return true;
+    return !isAShowRead(folder, shows, prompter);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ namespace {
 // Passes the reader's messages on and notes those that mean the show was
 // not read to its end: the model then holds part of it or nothing.
 class ReadWatch : public Prompter {
-public:
+  public:
     explicit ReadWatch(Prompter& inner) : m_inner(inner) {}
 
     Answer show(const Message& message) override {
@@ -32,7 +32,7 @@ public:
     }
     bool cutShort() const { return m_cutShort; }
 
-private:
+  private:
     Prompter& m_inner;
     bool m_cutShort = false;
 };
@@ -40,7 +40,7 @@ private:
 // The window's note about a full append list is a warning here: a show the
 // user named is left out.
 class AsWarning : public ReadWatch {
-public:
+  public:
     using ReadWatch::ReadWatch;
     Answer show(const Message& message) override {
         Message warning = message;
@@ -54,8 +54,10 @@ bool isReadable(const UserPath& path, ConsolePrompter& prompter) {
     const std::string kind = files::notRegularKind(path.host);
     if (kind.empty())
         return true;
-    prompter.tell(Icon::Critical, std::string(clitexts::NotRegularStart) + kind +
-                                      std::string(clitexts::NotRegularEnd), path.host);
+    prompter.tell(Icon::Critical,
+                  std::string(clitexts::NotRegularStart) + kind +
+                      std::string(clitexts::NotRegularEnd),
+                  path.host);
     return false;
 }
 
@@ -101,22 +103,25 @@ void addAppendOption(CommandOptions& options, std::vector<std::string>& appends)
 std::optional<UserPath> outputPath(const std::string& named, ConsolePrompter& prompter) {
     UserPath path = namedByUser(named);
     const std::string folder = path.host.substr(0, path.host.find_last_of('/') + 1);
-    if (files::notRegularKind(folder) != "a folder") {
+    if (!files::isHostFolder(folder)) {
         prompter.tell(Icon::Critical, clitexts::NoOutputFolder, folder);
         return std::nullopt;
     }
     return path;
 }
 
-bool mayWrite(const UserPath& target, const LoadedShows& shows, Prompter& prompter) {
+bool isAShowRead(const UserPath& target, const LoadedShows& shows, Prompter& prompter) {
     for (std::size_t i = 0; i < shows.named.size(); ++i) {
         if (files::sameUserFile(target, shows.named[i])) {
-            prompter.inform(std::string(i == 0 ? texts::ReplaceSource
-                                               : texts::ReplaceAppended));
-            return false;
+            prompter.inform(std::string(i == 0 ? texts::ReplaceSource : texts::ReplaceAppended));
+            return true;
         }
     }
-    return mayReplace(target.windows, prompter);
+    return false;
+}
+
+bool mayWrite(const UserPath& target, const LoadedShows& shows, Prompter& prompter) {
+    return !isAShowRead(target, shows, prompter) && mayReplace(target.windows, prompter);
 }
 
 namespace {
@@ -154,8 +159,7 @@ bool relocate(SlideShowModel& model, const std::vector<std::string>& relocations
         if (check.outcome == NewPathCheck::Refused)
             return false;
         if (!anyRowUnder(editor, oldPath))
-            prompter.tell(Icon::Exclamation,
-                          clitexts::RelocateMatchesNothing, relocation);
+            prompter.tell(Icon::Exclamation, clitexts::RelocateMatchesNothing, relocation);
         if (check.outcome != NewPathCheck::Accepted)
             continue;
         editor.ReplaceFolder(oldPath, check.newPath);

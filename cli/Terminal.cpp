@@ -33,9 +33,13 @@ std::string escaped(std::string_view text, std::string_view keep) {
 
 } // namespace
 
-std::string terminalHostText(std::string_view utf8) { return escaped(utf8, {}); }
+std::string terminalHostText(std::string_view utf8) {
+    return escaped(utf8, {});
+}
 
-std::string listingText(std::string_view bytes) { return escaped(bytes, "\t\r\n"); }
+std::string listingText(std::string_view bytes) {
+    return escaped(bytes, "\t\r\n");
+}
 
 std::string terminalText(std::string_view windowsText) {
     std::string out;

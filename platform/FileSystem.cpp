@@ -159,7 +159,8 @@ bool entryExists(std::string_view windowsPath) {
 }
 
 bool sameHostFile(const std::string& first, const std::string& second) {
-    struct stat a {}, b {};
+    struct stat a {};
+    struct stat b {};
     const bool firstThere = ::stat(first.c_str(), &a) == 0;
     const bool secondThere = ::stat(second.c_str(), &b) == 0;
     if (firstThere || secondThere)
@@ -175,14 +176,19 @@ bool sameFile(std::string_view first, std::string_view second) {
     const auto one = drives.toHost(first), other = drives.toHost(second);
     if (one && other && !one->empty() && !other->empty() && sameHostFile(*one, *other))
         return true;
-    const bool textSays = first.find('?') == std::string_view::npos &&
-                          second.find('?') == std::string_view::npos;
+    const bool textSays =
+        first.find('?') == std::string_view::npos && second.find('?') == std::string_view::npos;
     return textSays && equalsIgnoringCase(first, second);
 }
 
 bool sameUserFile(const UserPath& first, const UserPath& second) {
     return sameHostFile(first.host, second.host) ||
            (first.storable && second.storable && equalsIgnoringCase(first.windows, second.windows));
+}
+
+bool isHostFolder(const std::string& hostPath) {
+    struct stat info {};
+    return ::stat(hostPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 std::string notRegularKind(const std::string& hostPath) {

@@ -49,6 +49,9 @@ bool sameFile(std::string_view first, std::string_view second);
 // page holds both names, Windows paths that differ in letter case only.
 bool sameUserFile(const UserPath& first, const UserPath& second);
 
+// A folder, or a link to one, at a host path.
+bool isHostFolder(const std::string& hostPath);
+
 // What kind of thing is at a host path, for a message, when it is there but
 // is not a regular file ("a folder", "a named pipe" ...); empty otherwise.
 std::string notRegularKind(const std::string& hostPath);

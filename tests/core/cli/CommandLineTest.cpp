@@ -47,8 +47,7 @@ TEST(CommandLine, EveryCommandSaysWhatIsWrongInPlainWords) {
     for (const char* command : {"info", "merge", "list", "folders", "check", "relink", "pack"}) {
         for (const char* help : {"-h", "--help"}) {
             const std::string all = vtshow({command, help});
-            EXPECT_TRUE(all.starts_with(std::string("0|usage:\n  vtshow ") + command + " "))
-                << all;
+            EXPECT_TRUE(all.starts_with(std::string("0|usage:\n  vtshow ") + command + " ")) << all;
             EXPECT_NE(all.find("\noptions:\n"), std::string::npos);
         }
     }
@@ -71,8 +70,10 @@ TEST(CommandLine, ControlBytesFromAShowAreWrittenEscaped) {
     const std::string checked = vtshow({"check", esc});
     EXPECT_NE(checked.find("C:\\Pics\\x7F\\a\\x1B[2Jb.jpg"), std::string::npos) << checked;
     const std::string listed = vtshow({"list", "--sections", "slides", esc});
-    EXPECT_NE(listed.find("\t*** Slide Show Image and/or Movie Files\r\n\r\nC:\\Pics\\x7F\\a\\x1B[2Jb.jpg\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        listed.find(
+            "\t*** Slide Show Image and/or Movie Files\r\n\r\nC:\\Pics\\x7F\\a\\x1B[2Jb.jpg\r\n"),
+        std::string::npos)
         << listed;
     for (const std::string& all : {vtshow({"info", odd}), folders, checked, listed})
         EXPECT_EQ(all.find_first_of("\x1B\x07\x7F"), std::string::npos) << all;

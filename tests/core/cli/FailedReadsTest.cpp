@@ -29,8 +29,8 @@ TEST(FailedReads, NothingIsWrittenFromAShowNotReadWhole) {
     std::filesystem::create_directory(folder.host("folder.vts"));
     ASSERT_EQ(::mkfifo(folder.host("pipe.vts").c_str(), 0600), 0);
 
-    const std::vector<std::string> bad = {"cut.vts", "text.vts", "v4.vts", "folder.vts",
-                                          "pipe.vts", "absent.vts"};
+    const std::vector<std::string> bad = {"cut.vts",    "text.vts", "v4.vts",
+                                          "folder.vts", "pipe.vts", "absent.vts"};
     for (const std::string& name : bad) {
         const std::vector<std::vector<std::string>> runs = {
             {"merge", "--yes", "-o", "keep.vts", name},

@@ -91,15 +91,19 @@ TEST_F(NamedFiles, EveryWriteLandsOnExactlyTheFileNamedAndNeverOnAShowRead) {
         // list -o asks before replacing, as merge does.
         {{"list", "-o", "notes.txt", "show.vts"}, {1, {{"notes.txt", "notes"}}}},
         {{"list", "--yes", "--sections", "playlist", "-o", "notes.txt", "show.vts"},
-         {0, {{"notes.txt", "\r\n\t*** Slide Show Play List\r\n\r\nNo sounds are in the Play "
-                            "List...\r\n"}}}},
+         {0,
+          {{"notes.txt", "\r\n\t*** Slide Show Play List\r\n\r\nNo sounds are in the Play "
+                         "List...\r\n"}}}},
         // What a show must hold and its code page cannot: said, nothing written.
         {{"merge", "--relocate", "C:\\Pics\\=Z:\\写真", "-o", "new.vts", "show.vts"},
          {1, {{"new.vts", "-"}}}},
         {{"pack", "-o", "packed", "日本/a.vts"}, {1, {{"packed", "-"}}}},
     };
     // A '?' where the code page lacks a character matches no name on the disk.
-    EXPECT_EQ(DriveMap::current().toHost(folder.win("?" "?\\a.vts")), folder.host("?" "?/a.vts"));
+    EXPECT_EQ(DriveMap::current().toHost(folder.win("?"
+                                                    "?\\a.vts")),
+              folder.host("?"
+                          "?/a.vts"));
     for (const auto& [args, outcome] : cases)
         expect(args, outcome);
 }
