@@ -15,7 +15,7 @@ inline constexpr std::string_view RelocateMatchesNothing =
     "nothing:";
 inline constexpr std::string_view NotStorableFound = "(found, not storable)";
 inline constexpr std::string_view NotStorableFolders =
-    "Found in folders whose names a slide show file cannot hold in its code page; left as "
-    "they were:";
+    "Found, but not storable: a slide show file cannot hold these folders' names in its code "
+    "page, so their files stay missing:";
 
 } // namespace vt::clitexts

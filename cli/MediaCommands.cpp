@@ -190,29 +190,28 @@ void printWalk(const WalkSummary& walk, std::ostream& out) {
     out << "\n\n";
 }
 
-// A '?' in a found folder stands for a character the show's code page lacks:
-// the show cannot hold that path, so it is not proposed.
-bool storable(std::string_view candidate) {
-    return candidate.find('?') == std::string_view::npos;
-}
-
-std::string candidateText(std::string_view candidate) {
-    return storable(candidate) ? shown(candidate) : std::string(clitexts::NotStorableFound);
-}
-
-// Tells which found places the show cannot hold, as the tables only mark them.
+// Tells where files were found that the show cannot refer to, as the tables
+// only mark them: their folders' names do not fit in its code page.
 void warnNotStorable(const Proposals& proposals, ConsolePrompter& prompter) {
-    std::string places;
+    std::vector<std::string> places;
+    const auto listed = [&](const std::string& place) {
+        return std::find(places.begin(), places.end(), place) != places.end();
+    };
     for (const FolderProposal& p : proposals.folders) {
-        if (p.chosen >= 0 && !storable(p.candidates[p.chosen]))
-            places += "\n" + shown(p.candidates[p.chosen]);
+        for (const std::string& folder : p.unstorable) {
+            if (!listed(folder))
+                places.push_back(folder);
+        }
     }
-    for (const FileProposal& f : proposals.files) {
-        if (f.chosen >= 0 && !f.keep && !storable(f.newPath()))
-            places += "\n" + shown(f.newPath());
+    for (const std::string& file : proposals.unstorableFiles) {
+        if (!listed(file.substr(0, file.rfind('/') + 1)) && !listed(file))
+            places.push_back(file); // a file of its own, not one of a row's
     }
+    std::string text(clitexts::NotStorableFolders);
+    for (const std::string& place : places)
+        text += (&place == &places.front() ? "\n\n" : "\n") + terminalHostText(place);
     if (!places.empty())
-        prompter.tell(Icon::Exclamation, std::string(clitexts::NotStorableFolders) + "\n" + places);
+        prompter.tell(Icon::Exclamation, text);
 }
 
 void printCandidates(std::string_view what, const std::vector<std::string>& candidates, int tied,
@@ -231,9 +230,10 @@ void printFolderProposals(const MediaCheck& check, const Proposals& proposals, s
                  std::string(texts::NewFolderColumn), std::string(texts::FoundColumn),
                  std::string(texts::StillMissingColumn), std::string(texts::AmbiguousColumn)});
     for (const FolderProposal& p : proposals.folders) {
-        const std::string newFolder = p.candidates.empty() ? std::string(texts::NotFound)
-                                      : p.chosen < 0       ? std::string("-")
-                                                           : candidateText(p.candidates[p.chosen]);
+        const std::string newFolder =
+            !p.candidates.empty()  ? (p.chosen < 0 ? std::string("-") : shown(p.candidates[p.chosen]))
+            : p.unstorable.empty() ? std::string(texts::NotFound)
+                                   : std::string(clitexts::NotStorableFound);
         table.add({boxName(check.rows[p.row].box), shown(p.oldFolder), newFolder,
                    std::to_string(p.found), std::to_string(p.stillMissing),
                    p.ambiguous() ? counted(p.tied, "candidate", "candidates") : ""});
@@ -258,7 +258,7 @@ void printFileProposals(const MediaCheck& check, const Proposals& proposals, std
         if (f.ambiguous())
             printCandidates(what, f.candidates, f.tied, nullptr, out);
         else if (!f.keep)
-            out << what << " -> " << candidateText(f.newPath()) << '\n';
+            out << what << " -> " << shown(f.newPath()) << '\n';
     }
 }
 

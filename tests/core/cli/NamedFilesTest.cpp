@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "VtshowRun.h"
+#include "common/Cp1252.h"
 #include "platform/FileSystem.h"
 
 #include <filesystem>
@@ -106,6 +107,26 @@ TEST_F(NamedFiles, EveryWriteLandsOnExactlyTheFileNamedAndNeverOnAShowRead) {
                           "?/a.vts"));
     for (const auto& [args, outcome] : cases)
         expect(args, outcome);
+}
+
+// relink finds files in folders of any script, and says which of them a
+// show cannot name instead of dropping them silently.
+TEST_F(NamedFiles, RelinkSaysWhichFoundFoldersAShowCannotHold) {
+    ShowFile show;
+    const std::string w = cp1252::fromUtf8(folder.win());
+    show.slides = {{w + "pics\\a.jpg", "", "", "", ""}, {w + "old\\b.jpg", "", "", "", ""}};
+    folder.write("moved.vts", show.bytes());
+    folder.write("moved/写真/a.jpg", "a");
+    folder.write("moved/Café/b.jpg", "b");
+    const std::string all = vtshow({"relink", "--search", "moved", "-o", "new.vts", "moved.vts"});
+    EXPECT_NE(all.find("pics\\  (found, not storable)  "), std::string::npos) << all;
+    EXPECT_TRUE(all.ends_with("|warning:\nFound, but not storable: a slide show file cannot hold "
+                              "these folders' names in its code page, so their files stay "
+                              "missing:\n\n" +
+                              folder.host("moved/写真/") + "\n\n"))
+        << all;
+    show.slides[1].file = w + "moved\\Caf\xE9\\b.jpg";
+    EXPECT_EQ(folder.read("new.vts"), show.bytes());
 }
 
 } // namespace
