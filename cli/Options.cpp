@@ -27,7 +27,7 @@ constexpr std::array<CommandText, 7> Commands{{
      "         is written.\n"},
     {"list",
      "  vtshow list [--append SHOW]... [--sections slides,textures,sounds,playlist]\n"
-     "              [--numbers] [-o FILE] SHOW\n",
+     "              [--numbers] [-o FILE [--yes]] SHOW\n",
      "list     writes the listing of every file name that SHOW and the appended\n"
      "         shows refer to, in the chosen sections (all four by default), with\n"
      "         numbers if asked; to FILE, or as it is to standard output. An existing\n"
