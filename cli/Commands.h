@@ -26,7 +26,7 @@ int usage(std::ostream& err, std::string_view problem);
 struct LoadedShows {
     std::unique_ptr<SlideShowModel> model = std::make_unique<SlideShowModel>();
     std::string source; // Windows path
-    AppendList appended;
+    AppendList appended; // asks the window's questions; knows the shows by name only
     std::vector<UserPath> named; // the source, then each show appended
     bool whole = true;           // false when a show could not be read to its end
 };

@@ -75,6 +75,11 @@ bool readInto(LoadedShows& shows, const UserPath& path, const VersionLineSink* v
     return !watch.cutShort();
 }
 
+// How the append list knows a show: by its Windows path as the window does,
+// or, where that has a '?' for a character the code page lacks, by the path
+// itself, so that two such names are not taken for one.
+std::string listedName(const UserPath& path) { return path.storable ? path.windows : path.host; }
+
 } // namespace
 
 LoadedShows loadShows(const std::string& source, const std::vector<std::string>& appends,
@@ -87,9 +92,9 @@ LoadedShows loadShows(const std::string& source, const std::vector<std::string>&
         const UserPath chosen = namedByUser(show);
         AsWarning full(prompter);
         if (!shows.appended.hasRoom(full) ||
-            !shows.appended.confirm(chosen.windows, shows.source, prompter))
+            !shows.appended.confirm(listedName(chosen), listedName(shows.named.front()), prompter))
             continue;
-        shows.appended.add(chosen.windows);
+        shows.appended.add(listedName(chosen));
         shows.named.push_back(chosen);
         shows.whole = readInto(shows, chosen, nullptr, prompter) && shows.whole;
     }

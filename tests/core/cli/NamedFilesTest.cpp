@@ -31,6 +31,8 @@ class NamedFiles : public ::testing::Test {
         appended = show.bytes();
         show.slides.push_back(show.slides.front());
         merged = show.bytes();
+        show.slides.push_back(show.slides.front());
+        four = show.bytes();
         for (const char* name : {"show.vts", "日本/a.vts", "日本/keep.vts", "Фото/Café.vts"})
             folder.write(name, source);
         folder.write("app.vts", appended);
@@ -58,7 +60,7 @@ class NamedFiles : public ::testing::Test {
 
     test::TempFolder folder;
     test::ScopedCurrentFolder inFolder{folder.host()};
-    std::string source, appended, merged; // one slide, two, and both shows' three
+    std::string source, appended, merged, four; // one slide, two, three and four
 };
 
 TEST_F(NamedFiles, EveryWriteLandsOnExactlyTheFileNamedAndNeverOnAShowRead) {
@@ -68,6 +70,8 @@ TEST_F(NamedFiles, EveryWriteLandsOnExactlyTheFileNamedAndNeverOnAShowRead) {
         {{"merge", "--yes", "-o", "写真/keep.vts", "show.vts", "app.vts"},
          {0, {{"写真/keep.vts", merged}, {"日本/keep.vts", source}}}},
         {{"info", "写真/a.vts"}, {1, {}}},
+        // Both are "Z:\\...\\??\\keep.vts" in the code page, yet two shows: no question.
+        {{"merge", "-o", "both.vts", "日本/keep.vts", "写真/keep.vts"}, {0, {{"both.vts", four}}}},
         {{"merge", "--yes", "-o", "Фото/Zdjęcia.vts", "Фото/Café.vts"},
          {0, {{"Фото/Zdjęcia.vts", source}}}},
         // Letter case: another file stays another file, the shows read are caught.
