@@ -10,21 +10,27 @@ bool isControl(char c) {
     return byte < 0x20 || byte == 0x7F;
 }
 
-void appendEscaped(std::string& out, char c) {
+void appendEscaped(std::string& out, unsigned char byte) {
     constexpr char Hex[] = "0123456789ABCDEF";
-    const auto byte = static_cast<unsigned char>(c);
     out += "\\x";
     out += Hex[byte >> 4];
     out += Hex[byte & 0x0F];
 }
 
-// Escapes every control byte but those in keep.
-std::string escaped(std::string_view text, std::string_view keep) {
+// Escapes every control byte but those in keep. In UTF-8 the C1 controls
+// (U+0080 to U+009F, which some terminals obey too) are escaped as well:
+// the code page gives them for the bytes it leaves undefined.
+std::string escaped(std::string_view text, std::string_view keep, bool utf8) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text) {
-        if (isControl(c) && keep.find(c) == std::string_view::npos)
-            appendEscaped(out, c);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool c1 = utf8 && static_cast<unsigned char>(c) == 0xC2 && i + 1 < text.size() &&
+                        (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80;
+        if (c1)
+            appendEscaped(out, static_cast<unsigned char>(text[++i]));
+        else if (isControl(c) && keep.find(c) == std::string_view::npos)
+            appendEscaped(out, static_cast<unsigned char>(c));
         else
             out += c;
     }
@@ -34,35 +40,23 @@ std::string escaped(std::string_view text, std::string_view keep) {
 } // namespace
 
 std::string terminalHostText(std::string_view utf8) {
-    return escaped(utf8, {});
+    return escaped(utf8, {}, true);
 }
 
 std::string listingText(std::string_view bytes) {
-    return escaped(bytes, "\t\r\n");
+    return escaped(bytes, "\t\r\n", false);
 }
 
 std::string terminalText(std::string_view windowsText) {
     std::string out;
-    out.reserve(windowsText.size());
-    std::size_t plain = 0; // start of the run not yet converted
-    const auto flush = [&](std::size_t end) {
-        out += cp1252::toUtf8(windowsText.substr(plain, end - plain));
-    };
-    for (std::size_t i = 0; i < windowsText.size(); ++i) {
-        const char c = windowsText[i];
-        if (!isControl(c))
-            continue;
-        flush(i);
-        const bool crlf = c == '\r' && i + 1 < windowsText.size() && windowsText[i + 1] == '\n';
-        if (crlf)
-            out += '\n';
-        else
-            appendEscaped(out, c);
-        i += crlf ? 1 : 0;
-        plain = i + 1;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = windowsText.find("\r\n", start);
+        out += terminalHostText(cp1252::toUtf8(windowsText.substr(start, end - start)));
+        if (end == std::string_view::npos)
+            return out;
+        out += '\n';
+        start = end + 2;
     }
-    flush(windowsText.size());
-    return out;
 }
 
 } // namespace vt::cli

@@ -4,9 +4,9 @@
 #include <string_view>
 
 // Everything vtshow writes to the terminal goes through here: the show's
-// code page becomes UTF-8, and a control byte (below 0x20, and 0x7F) is
-// written as \xHH, so that nothing in a show can move the cursor, recolour
-// or retitle the terminal.
+// code page becomes UTF-8, and a control character (a byte below 0x20, 0x7F,
+// U+0080 to U+009F) is written as \xHH, so that nothing in a show can move
+// the cursor, recolour or retitle the terminal.
 namespace vt::cli {
 
 // Text from a show or a message box, in the show's code page. The message

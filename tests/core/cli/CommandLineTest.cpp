@@ -58,7 +58,7 @@ TEST(CommandLine, ControlBytesFromAShowAreWrittenEscaped) {
     test::TempFolder folder;
     ShowFile show;
     show.version = "Version \x1B]0;title\x07";
-    show.slides = {{"C:\\Pics\x7F\\a\x1B[2Jb.jpg", "", "", "", ""}};
+    show.slides = {{"C:\\Pics\x7F\\a\x1B[2Jb\x9D.jpg", "", "", "", ""}};
     folder.write("odd.vts", show.bytes());
     show.version = "Version 3.0";
     folder.write("esc.vts", show.bytes());
@@ -68,15 +68,15 @@ TEST(CommandLine, ControlBytesFromAShowAreWrittenEscaped) {
     const std::string folders = vtshow({"folders", esc});
     EXPECT_EQ(folders.substr(0, 30), "0|[ListSlide]\nC:\\Pics\\x7F\\\n[Li");
     const std::string checked = vtshow({"check", esc});
-    EXPECT_NE(checked.find("C:\\Pics\\x7F\\a\\x1B[2Jb.jpg"), std::string::npos) << checked;
+    EXPECT_NE(checked.find("C:\\Pics\\x7F\\a\\x1B[2Jb\\x9D.jpg"), std::string::npos) << checked;
     const std::string listed = vtshow({"list", "--sections", "slides", esc});
-    EXPECT_NE(
-        listed.find(
-            "\t*** Slide Show Image and/or Movie Files\r\n\r\nC:\\Pics\\x7F\\a\\x1B[2Jb.jpg\r\n"),
-        std::string::npos)
+    EXPECT_NE(listed.find("\t*** Slide Show Image and/or Movie "
+                          "Files\r\n\r\nC:\\Pics\\x7F\\a\\x1B[2Jb\x9D.jpg\r\n"),
+              std::string::npos)
         << listed;
     for (const std::string& all : {vtshow({"info", odd}), folders, checked, listed})
         EXPECT_EQ(all.find_first_of("\x1B\x07\x7F"), std::string::npos) << all;
+    EXPECT_EQ(checked.find("\xC2\x9D"), std::string::npos); // U+009D opens a terminal command
 }
 
 } // namespace
