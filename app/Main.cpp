@@ -35,7 +35,7 @@ bool claimSingleInstance(SingleInstance& instance, Prompter& prompter) {
 std::string showFromArguments(const QStringList& arguments) {
     if (arguments.size() < 2)
         return {};
-    return DriveMap::current().toWindowsFromUser(arguments.at(1).toStdString());
+    return namedByUser(arguments.at(1).toStdString()).windows;
 }
 
 void openWhenShown(frmMain& window, const std::string& path) {

@@ -1,6 +1,6 @@
 #include "cli/ConsolePrompter.h"
 
-#include "common/Cp1252.h"
+#include "cli/Terminal.h"
 
 #include <ostream>
 
@@ -21,24 +21,12 @@ std::string_view kindLine(Icon icon) {
     return "note:";
 }
 
-std::string terminalText(std::string_view cp1252Text) {
-    std::string text = cp1252::toUtf8(cp1252Text);
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            continue;
-        out += text[i];
-    }
-    return out;
-}
-
 } // namespace
 
 Answer ConsolePrompter::show(const Message& message) {
     if (message.icon == Icon::Critical || message.icon == Icon::Exclamation)
         m_trouble = true;
-    m_out << kindLine(message.icon) << '\n' << terminalText(message.text) << '\n';
+    m_out << kindLine(message.icon) << '\n' << cli::terminalText(message.text) << '\n';
     Answer answer = Answer::Ok;
     if (message.buttons == Buttons::YesNo) {
         answer = m_answerYes ? Answer::Yes : Answer::No;
@@ -50,6 +38,16 @@ Answer ConsolePrompter::show(const Message& message) {
     m_out << '\n';
     m_out.flush();
     return answer;
+}
+
+void ConsolePrompter::tell(Icon icon, std::string_view ownText, std::string_view name) {
+    if (icon == Icon::Critical || icon == Icon::Exclamation)
+        m_trouble = true;
+    m_out << kindLine(icon) << '\n' << ownText;
+    if (!name.empty())
+        m_out << "\n\n" << cli::terminalHostText(name);
+    m_out << "\n\n";
+    m_out.flush();
 }
 
 std::string ConsolePrompter::input(std::string_view, std::string_view, std::string_view, int) {

@@ -17,6 +17,10 @@ public:
     std::string input(std::string_view prompt, std::string_view title, std::string_view initial,
                       int helpContext) override;
 
+    // A message of vtshow's own: its text, then after an empty line the
+    // name it is about (a host path as typed, in UTF-8), if any.
+    void tell(Icon icon, std::string_view ownText, std::string_view name = {});
+
     // Whether an error or a warning has been shown.
     bool troubleShown() const { return m_trouble; }
 

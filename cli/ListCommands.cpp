@@ -1,8 +1,9 @@
 #include "cli/Commands.h"
 
 #include "cli/ConsolePrompter.h"
+#include "cli/Options.h"
+#include "cli/Terminal.h"
 #include "cli/Vtshow.h"
-#include "common/Cp1252.h"
 #include "listing/FilenameListing.h"
 #include "patheditor/PathEditor.h"
 
@@ -13,10 +14,12 @@ namespace vt::cli {
 namespace {
 
 struct ShowArgs {
-    std::string show;
+    std::vector<std::string> shows; // the one show
     std::vector<std::string> appends;
+    std::string sections;
     UtilityOptions options;
     std::string output; // host path; standard output when empty
+    bool yes = false;
 };
 
 bool setSections(std::string_view names, UtilityOptions& options) {
@@ -40,79 +43,92 @@ bool setSections(std::string_view names, UtilityOptions& options) {
     }
 }
 
-// Reads "--append SHOW" and SHOW for both commands, the listing's own options
-// only when listing is true.
-bool parseShowArgs(const std::vector<std::string>& args, bool listing, ShowArgs& parsed,
-                   std::string& problem) {
-    std::vector<std::string> shows;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--append" && hasValue) {
-            parsed.appends.push_back(args[++i]);
-        } else if (listing && arg == "--sections" && hasValue) {
-            if (!setSections(args[++i], parsed.options))
-                problem = "unknown section in " + args[i];
-        } else if (listing && arg == "--numbers") {
-            parsed.options.SlideNumbers = true;
-        } else if (listing && arg == "-o" && hasValue) {
-            parsed.output = args[++i];
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            problem = "unknown option " + arg;
-        } else {
-            shows.push_back(arg);
-        }
-    }
-    if (problem.empty() && shows.size() != 1)
-        problem = "give one show";
-    if (problem.empty())
-        parsed.show = shows.front();
-    return problem.empty();
+void addFoldersOptions(CommandOptions& options, ShowArgs& parsed) {
+    addAppendOption(options, parsed.appends);
+    options.positionals(parsed.shows, "SHOW");
+}
+
+void addListOptions(CommandOptions& options, ShowArgs& parsed) {
+    addFoldersOptions(options, parsed);
+    options.value("--sections", parsed.sections, "NAMES",
+                  "the sections to list: slides,textures,sounds,playlist");
+    options.flag("--numbers", parsed.options.SlideNumbers, "numbers the files");
+    options.value("-o", parsed.output, "FILE", "writes the listing to FILE");
+    options.flag("--yes", parsed.yes, "replaces an existing FILE");
+}
+
+std::string showArgsProblem(ShowArgs& parsed) {
+    if (!parsed.sections.empty() && !setSections(parsed.sections, parsed.options))
+        return "unknown section in " + parsed.sections;
+    if (parsed.shows.size() != 1)
+        return "give one show";
+    return {};
 }
 
 void printRows(std::ostream& out, std::string_view name, const std::vector<std::string>& rows) {
     out << '[' << name << "]\n";
     for (const std::string& row : rows)
-        out << cp1252::toUtf8(row) << '\n';
+        out << terminalText(row) << '\n';
 }
 
 // Listing and folders only read the shows: asking about a show named twice
 // is answered Yes, as the user named it twice.
-using ShowsCommand = std::function<void(const ShowArgs&, const SlideShowModel&, Prompter&)>;
+using ShowsCommand = std::function<bool(const ShowArgs&, const LoadedShows&, ConsolePrompter&)>;
 
-int onShows(std::string_view command, const std::vector<std::string>& args, std::ostream& err,
-            const ShowsCommand& body) {
+int onShows(std::string_view command, const std::vector<std::string>& args, std::ostream& out,
+            std::ostream& err, const ShowsCommand& body) {
     ShowArgs request;
-    std::string problem;
-    if (!parseShowArgs(args, command == "list", request, problem))
-        return usage(err, std::string(command) + ": " + problem);
+    CommandOptions options(command);
+    if (command == "list")
+        addListOptions(options, request);
+    else
+        addFoldersOptions(options, request);
+    if (const auto status = options.parse(args, out, err))
+        return *status;
+    if (const std::string problem = showArgsProblem(request); !problem.empty())
+        return options.problem(err, problem);
     ConsolePrompter prompter(err, true);
-    const LoadedShows shows = loadShows(request.show, request.appends, prompter);
-    body(request, *shows.model, prompter);
-    return prompter.troubleShown() ? Trouble : Success;
+    const LoadedShows shows = loadShows(request.shows.front(), request.appends, prompter);
+    const bool done = body(request, shows, prompter);
+    return !done || !shows.whole || prompter.troubleShown() ? Trouble : Success;
+}
+
+// The listing to its file, asked about as merge asks: never over a show read.
+bool writeListing(const std::string& named, const std::string& bytes, bool yes,
+                  const LoadedShows& shows, ConsolePrompter& prompter, std::ostream& err) {
+    const auto target = outputPath(named, prompter);
+    ConsolePrompter answers(err, yes);
+    if (!target || !mayWrite(*target, shows, answers))
+        return false;
+    writeListingFile(target->windows, bytes, prompter);
+    return true;
 }
 
 } // namespace
 
 int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    return onShows("list", args, err,
-                   [&](const ShowArgs& request, const SlideShowModel& model, Prompter& prompter) {
-                       const std::string bytes = filenameListingBytes(model, request.options);
-                       if (request.output.empty())
-                           out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-                       else
-                           writeListingFile(windowsPath(request.output), bytes, prompter);
-                   });
+    return onShows(
+        "list", args, out, err,
+        [&](const ShowArgs& request, const LoadedShows& shows, ConsolePrompter& prompter) {
+            const std::string bytes = filenameListingBytes(*shows.model, request.options);
+            if (!request.output.empty() && !shows.whole)
+                return false; // no listing of what could not be read is kept
+            if (!request.output.empty())
+                return writeListing(request.output, bytes, request.yes, shows, prompter, err);
+            out << listingText(bytes);
+            return true;
+        });
 }
 
 int folders(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    return onShows("folders", args, err,
-                   [&](const ShowArgs&, const SlideShowModel& model, Prompter&) {
-                       const PathEditor editor(model);
+    return onShows("folders", args, out, err,
+                   [&](const ShowArgs&, const LoadedShows& shows, ConsolePrompter&) {
+                       const PathEditor editor(*shows.model);
                        printRows(out, "ListSlide", editor.ListSlide);
                        printRows(out, "ListTexture", editor.ListTexture);
                        printRows(out, "ListSound", editor.ListSound);
-                       out << "[TextSound]\n" << cp1252::toUtf8(editor.TextSound) << '\n';
+                       out << "[TextSound]\n" << terminalText(editor.TextSound) << '\n';
+                       return true;
                    });
 }
 

@@ -1,7 +1,10 @@
 #include "cli/MediaCommands.h"
 
+#include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/ConsolePrompter.h"
+#include "cli/Options.h"
+#include "cli/Terminal.h"
 #include "cli/Vtshow.h"
 #include "common/Cp1252.h"
 #include "common/Numbers.h"
@@ -21,7 +24,7 @@ namespace {
 using namespace media;
 
 struct MediaArgs {
-    std::string show;
+    std::vector<std::string> shows; // the one show
     std::vector<std::string> appends;
     std::vector<std::string> searches;
     std::string target;
@@ -29,37 +32,43 @@ struct MediaArgs {
     bool dryRun = false;
 };
 
-// Reads the options of check, and with relinking those of relink too.
-bool parseMediaArgs(const std::vector<std::string>& args, bool relinking, MediaArgs& parsed,
-                    std::string& problem) {
-    std::vector<std::string> shows;
-    for (std::size_t i = 0; i < args.size() && problem.empty(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--append" && hasValue)
-            parsed.appends.push_back(args[++i]);
-        else if (relinking && arg == "--search" && hasValue)
-            parsed.searches.push_back(args[++i]);
-        else if (relinking && arg == "-o" && hasValue)
-            parsed.target = args[++i];
-        else if (relinking && arg == "--yes")
-            parsed.yes = true;
-        else if (relinking && arg == "--dry-run")
-            parsed.dryRun = true;
-        else if (arg.size() > 1 && arg[0] == '-')
-            problem = "unknown option " + arg;
-        else
-            shows.push_back(arg);
-    }
-    if (problem.empty() && shows.size() != 1)
-        problem = "give one show";
-    else if (problem.empty() && relinking && parsed.searches.empty())
-        problem = "relink needs --search DIR";
-    else if (problem.empty() && relinking && parsed.target.empty() && !parsed.dryRun)
-        problem = "relink needs -o NEW";
-    if (problem.empty())
-        parsed.show = shows.front();
-    return problem.empty();
+void addCheckOptions(CommandOptions& options, MediaArgs& parsed) {
+    addAppendOption(options, parsed.appends);
+    options.positionals(parsed.shows, "SHOW");
+}
+
+void addRelinkOptions(CommandOptions& options, MediaArgs& parsed) {
+    addCheckOptions(options, parsed);
+    options.values("--search", parsed.searches, "DIR", "looks for the missing files under DIR");
+    options.value("-o", parsed.target, "NEW", "the show to write");
+    options.flag("--yes", parsed.yes, "answers Yes to every question");
+    options.flag("--dry-run", parsed.dryRun, "shows what would change, writes nothing");
+}
+
+std::string mediaArgsProblem(const MediaArgs& parsed, bool relinking) {
+    if (parsed.shows.size() != 1)
+        return "give one show";
+    if (relinking && parsed.searches.empty())
+        return "missing --search DIR";
+    if (relinking && parsed.target.empty() && !parsed.dryRun)
+        return "missing -o NEW";
+    return {};
+}
+
+// Reads the command line of check, or with relinking that of relink; the
+// exit status when the command is not to run.
+std::optional<int> parseMediaArgs(const std::vector<std::string>& args, bool relinking,
+                                  MediaArgs& parsed, std::ostream& out, std::ostream& err) {
+    CommandOptions options(relinking ? "relink" : "check");
+    if (relinking)
+        addRelinkOptions(options, parsed);
+    else
+        addCheckOptions(options, parsed);
+    if (const auto status = options.parse(args, out, err))
+        return status;
+    if (const std::string problem = mediaArgsProblem(parsed, relinking); !problem.empty())
+        return options.problem(err, problem);
+    return std::nullopt;
 }
 
 std::string number(long count) { return count == 0 ? std::string("0") : formatCount(count); }
@@ -95,7 +104,9 @@ std::string entryLabel(const MediaEntry& entry) {
     return label;
 }
 
-std::string shown(std::string_view windowsText) { return cp1252::toUtf8(windowsText); }
+std::string shown(std::string_view windowsText) {
+    return terminalText(windowsText);
+}
 
 void printCheck(const MediaCheck& check, std::ostream& out) {
     for (const FolderRowCheck& row : check.rows) {
@@ -115,22 +126,21 @@ void printCheck(const MediaCheck& check, std::ostream& out) {
 }
 
 // Opens the show and the shows to append as the window would.
-LoadedShows loadMediaShows(const MediaArgs& request, Prompter& prompter) {
-    return loadShows(request.show, request.appends, prompter);
+LoadedShows loadMediaShows(const MediaArgs& request, ConsolePrompter& prompter) {
+    return loadShows(request.shows.front(), request.appends, prompter);
 }
 
 } // namespace
 
 int check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     MediaArgs request;
-    std::string problem;
-    if (!parseMediaArgs(args, false, request, problem))
-        return usage(err, "check: " + problem);
+    if (const auto status = parseMediaArgs(args, false, request, out, err))
+        return *status;
     ConsolePrompter prompter(err, true); // only reading: a show named twice is meant twice
     const LoadedShows shows = loadMediaShows(request, prompter);
     const MediaCheck result = checkMedia(*shows.model);
     printCheck(result, out);
-    return prompter.troubleShown() || !result.allFound() ? Trouble : Success;
+    return prompter.troubleShown() || !shows.whole || !result.allFound() ? Trouble : Success;
 }
 
 namespace {
@@ -180,6 +190,30 @@ void printWalk(const WalkSummary& walk, std::ostream& out) {
     out << "\n\n";
 }
 
+// Tells where files were found that the show cannot refer to, as the tables
+// only mark them: their folders' names do not fit in its code page.
+void warnNotStorable(const Proposals& proposals, ConsolePrompter& prompter) {
+    std::vector<std::string> places;
+    const auto listed = [&](const std::string& place) {
+        return std::find(places.begin(), places.end(), place) != places.end();
+    };
+    for (const FolderProposal& p : proposals.folders) {
+        for (const std::string& folder : p.unstorable) {
+            if (!listed(folder))
+                places.push_back(folder);
+        }
+    }
+    for (const std::string& file : proposals.unstorableFiles) {
+        if (!listed(file.substr(0, file.rfind('/') + 1)) && !listed(file))
+            places.push_back(file); // a file of its own, not one of a row's
+    }
+    std::string text(clitexts::NotStorableFolders);
+    for (const std::string& place : places)
+        text += (&place == &places.front() ? "\n\n" : "\n") + terminalHostText(place);
+    if (!places.empty())
+        prompter.tell(Icon::Exclamation, text);
+}
+
 void printCandidates(std::string_view what, const std::vector<std::string>& candidates, int tied,
                      const std::vector<int>* holds, std::ostream& out) {
     out << what << texts::AmbiguousBetween << '\n';
@@ -196,9 +230,10 @@ void printFolderProposals(const MediaCheck& check, const Proposals& proposals, s
                  std::string(texts::NewFolderColumn), std::string(texts::FoundColumn),
                  std::string(texts::StillMissingColumn), std::string(texts::AmbiguousColumn)});
     for (const FolderProposal& p : proposals.folders) {
-        const std::string newFolder = p.candidates.empty() ? std::string(texts::NotFound)
-                                      : p.chosen < 0       ? std::string("-")
-                                                           : shown(p.candidates[p.chosen]);
+        const std::string newFolder =
+            !p.candidates.empty()  ? (p.chosen < 0 ? std::string("-") : shown(p.candidates[p.chosen]))
+            : p.unstorable.empty() ? std::string(texts::NotFound)
+                                   : std::string(clitexts::NotStorableFound);
         table.add({boxName(check.rows[p.row].box), shown(p.oldFolder), newFolder,
                    std::to_string(p.found), std::to_string(p.stillMissing),
                    p.ambiguous() ? counted(p.tied, "candidate", "candidates") : ""});
@@ -229,19 +264,18 @@ void printFileProposals(const MediaCheck& check, const Proposals& proposals, std
 
 // Walks every search folder; false, after saying which, when one is not there.
 bool searchFolders(const std::vector<std::string>& searches, NameIndex& index, WalkSummary& walk,
-                   Prompter& prompter) {
+                   ConsolePrompter& prompter) {
     WalkProgress progress;
     for (const std::string& search : searches)
         index.walk(search, progress, walk);
     for (const std::string& bad : walk.badRoots)
-        prompter.fail(std::string(texts::SearchFolderUnreadable) + std::string(BlankLine) +
-                      cp1252::fromUtf8(bad));
+        prompter.tell(Icon::Critical, texts::SearchFolderUnreadable, bad);
     return walk.badRoots.empty();
 }
 
 // Moves the paths as proposed; the editor's result goes into the model.
-void relinkModel(SlideShowModel& model, const std::vector<std::string>& searches,
-                 std::ostream& out, Prompter& prompter, bool& searched) {
+void relinkModel(SlideShowModel& model, const std::vector<std::string>& searches, std::ostream& out,
+                 ConsolePrompter& prompter, bool& searched) {
     PathEditor editor(model);
     const MediaCheck before = checkMedia(editor);
     if (before.allFound()) {
@@ -257,6 +291,7 @@ void relinkModel(SlideShowModel& model, const std::vector<std::string>& searches
     const Proposals proposals = propose(before, index);
     printFolderProposals(before, proposals, out);
     printFileProposals(before, proposals, out);
+    warnNotStorable(proposals, prompter);
     applyProposals(editor, before, proposals, prompter);
     editor.commit(model);
     out << '\n';
@@ -266,11 +301,15 @@ void relinkModel(SlideShowModel& model, const std::vector<std::string>& searches
 
 int relink(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     MediaArgs request;
-    std::string problem;
-    if (!parseMediaArgs(args, true, request, problem))
-        return usage(err, "relink: " + problem);
+    if (const auto status = parseMediaArgs(args, true, request, out, err))
+        return *status;
     ConsolePrompter prompter(err, request.yes);
+    std::optional<UserPath> target;
+    if (!request.dryRun && !(target = outputPath(request.target, prompter)))
+        return Trouble;
     const LoadedShows shows = loadMediaShows(request, prompter);
+    if (!shows.whole)
+        return Trouble;
     bool searched = true;
     relinkModel(*shows.model, request.searches, out, prompter, searched);
     if (!searched)
@@ -279,13 +318,13 @@ int relink(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (request.dryRun) {
         out << texts::DryRun << totalsLine(after) << '\n';
     } else {
-        const std::string target = windowsPath(request.target);
-        if (!mayCreate(target, shows.source, shows.appended.lines(), prompter))
+        if (!mayWrite(*target, shows, prompter))
             return Trouble;
         std::string lastSlideShow;
-        WriteSlideShow(*shows.model, folderPart(target), fileNamePart(target), prompter,
-                       lastSlideShow);
-        out << shown(target) << ": " << totalsLine(after) << '\n';
+        WriteSlideShow(*shows.model, folderPart(target->windows), fileNamePart(target->windows),
+                       prompter, lastSlideShow);
+        out << (target->storable ? shown(target->windows) : terminalHostText(target->host)) << ": "
+            << totalsLine(after) << '\n';
     }
     return prompter.troubleShown() || !after.allFound() ? Trouble : Success;
 }

@@ -1,6 +1,8 @@
 #include "cli/Commands.h"
 
+#include "cli/CliTexts.h"
 #include "cli/ConsolePrompter.h"
+#include "cli/Options.h"
 #include "cli/PackSignals.h"
 #include "cli/Vtshow.h"
 #include "pack/Pack.h"
@@ -13,47 +15,52 @@ namespace {
 struct PackArgs {
     bool yes = false;
     std::string folder;
-    std::string show;
+    std::vector<std::string> shows; // the one show
     std::vector<std::string> appends;
 };
 
-bool parsePack(const std::vector<std::string>& args, PackArgs& pack, std::string& problem) {
-    std::vector<std::string> shows;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const bool hasValue = i + 1 < args.size();
-        if (args[i] == "--yes")
-            pack.yes = true;
-        else if (args[i] == "-o" && hasValue)
-            pack.folder = args[++i];
-        else if (args[i] == "--append" && hasValue)
-            pack.appends.push_back(args[++i]);
-        else if (args[i].size() > 1 && args[i][0] == '-')
-            problem = "unknown option " + args[i];
-        else
-            shows.push_back(args[i]);
+void addPackOptions(CommandOptions& options, PackArgs& pack) {
+    addAppendOption(options, pack.appends);
+    options.flag("--yes", pack.yes, "uses a FOLDER that is not empty");
+    options.value("-o", pack.folder, "FOLDER", "the folder to pack into");
+    options.positionals(pack.shows, "SHOW");
+}
+
+std::string packProblem(const PackArgs& pack) {
+    if (pack.folder.empty())
+        return "missing -o FOLDER";
+    if (pack.shows.size() != 1)
+        return "give one show";
+    return {};
+}
+
+// The packed show is named after the source, so its name must fit in the show's
+// code page; the folder must be none of the shows read.
+bool mayPackInto(const UserPath& folder, const LoadedShows& shows, ConsolePrompter& prompter) {
+    const UserPath& source = shows.named.front();
+    if (!source.storable) {
+        prompter.tell(Icon::Critical, clitexts::NotStorable, source.host);
+        return false;
     }
-    if (problem.empty() && pack.folder.empty())
-        problem = "pack needs -o FOLDER";
-    else if (problem.empty() && shows.size() != 1)
-        problem = "pack: give one show";
-    if (problem.empty())
-        pack.show = shows.front();
-    return problem.empty();
+    return !isAShowRead(folder, shows, prompter);
 }
 
 } // namespace
 
-int pack(const std::vector<std::string>& args, std::ostream& err) {
+int pack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     PackArgs request;
-    std::string problem;
-    if (!parsePack(args, request, problem))
-        return usage(err, problem);
+    CommandOptions options("pack");
+    addPackOptions(options, request);
+    if (const auto status = options.parse(args, out, err))
+        return *status;
+    if (const std::string problem = packProblem(request); !problem.empty())
+        return options.problem(err, problem);
     ConsolePrompter prompter(err, request.yes);
-    const LoadedShows shows = loadShows(request.show, request.appends, prompter);
-    if (shows.model->SlideCount == 0 && prompter.troubleShown())
-        return Trouble; // the show could not be read: nothing to pack
-    const auto plan =
-        pack::planPack(*shows.model, windowsPath(request.folder), shows.source, prompter);
+    const LoadedShows shows = loadShows(request.shows.front(), request.appends, prompter);
+    const UserPath folder = namedByUser(request.folder);
+    if (!shows.whole || !mayPackInto(folder, shows, prompter))
+        return Trouble; // nothing to pack but what was read whole
+    const auto plan = pack::planPack(*shows.model, folder.windows, shows.source, prompter);
     if (!plan)
         return Trouble;
     pack::PackProgress progress;

@@ -1,29 +1,151 @@
 #include "cli/Commands.h"
 
+#include "cli/CliTexts.h"
+#include "cli/ConsolePrompter.h"
+#include "cli/Options.h"
 #include "common/Cp1252.h"
+#include "common/PathText.h"
+#include "common/Texts.h"
 #include "patheditor/PathEditor.h"
+#include "platform/FileSystem.h"
 #include "slideshow/SlideShowCommands.h"
+#include "slideshow/SlideShowTexts.h"
 
 namespace vt::cli {
+namespace {
+
+// Passes the reader's messages on and notes those that mean the show was
+// not read to its end: the model then holds part of it or nothing.
+class ReadWatch : public Prompter {
+  public:
+    explicit ReadWatch(Prompter& inner) : m_inner(inner) {}
+
+    Answer show(const Message& message) override {
+        if (message.icon == Icon::Critical || message.text.starts_with(texts::NotAShow) ||
+            message.text.starts_with(texts::OtherReleaseStart))
+            m_cutShort = true;
+        return m_inner.show(message);
+    }
+    std::string input(std::string_view prompt, std::string_view title, std::string_view initial,
+                      int helpContext) override {
+        return m_inner.input(prompt, title, initial, helpContext);
+    }
+    bool cutShort() const { return m_cutShort; }
+
+  private:
+    Prompter& m_inner;
+    bool m_cutShort = false;
+};
+
+// The window's note about a full append list is a warning here: a show the
+// user named is left out.
+class AsWarning : public ReadWatch {
+  public:
+    using ReadWatch::ReadWatch;
+    Answer show(const Message& message) override {
+        Message warning = message;
+        warning.icon = Icon::Exclamation;
+        return ReadWatch::show(warning);
+    }
+};
+
+// Only a regular file is read: a folder, a pipe or a device is named as such.
+bool isReadable(const UserPath& path, ConsolePrompter& prompter) {
+    const std::string kind = files::notRegularKind(path.host);
+    if (kind.empty())
+        return true;
+    prompter.tell(Icon::Critical,
+                  std::string(clitexts::NotRegularStart) + kind +
+                      std::string(clitexts::NotRegularEnd),
+                  path.host);
+    return false;
+}
+
+// Reads the source (versionLine set) or an appended show; false when it could
+// not be read whole.
+bool readInto(LoadedShows& shows, const UserPath& path, const VersionLineSink* versionLine,
+              ConsolePrompter& prompter) {
+    if (!isReadable(path, prompter))
+        return false;
+    ReadWatch watch(prompter);
+    if (versionLine)
+        openSlideShow(*shows.model, path.windows, watch, *versionLine);
+    else
+        ReadAppendedSlideShow(*shows.model, path.windows, watch);
+    return !watch.cutShort();
+}
+
+// How the append list knows a show: by its Windows path as the window does,
+// or, where that has a '?' for a character the code page lacks, by the path
+// itself, so that two such names are not taken for one.
+std::string listedName(const UserPath& path) { return path.storable ? path.windows : path.host; }
+
+} // namespace
 
 LoadedShows loadShows(const std::string& source, const std::vector<std::string>& appends,
-                      Prompter& prompter) {
+                      ConsolePrompter& prompter, const VersionLineSink& versionLine) {
     LoadedShows shows;
-    shows.source = windowsPath(source);
-    openSlideShow(*shows.model, shows.source, prompter);
+    shows.named.push_back(namedByUser(source));
+    shows.source = shows.named.front().windows;
+    shows.whole = readInto(shows, shows.named.front(), &versionLine, prompter);
     for (const std::string& show : appends) {
-        const std::string chosen = windowsPath(show);
-        if (!shows.appended.hasRoom(prompter) ||
-            !shows.appended.confirm(chosen, shows.source, prompter))
+        const UserPath chosen = namedByUser(show);
+        AsWarning full(prompter);
+        if (!shows.appended.hasRoom(full) ||
+            !shows.appended.confirm(listedName(chosen), listedName(shows.named.front()), prompter))
             continue;
-        shows.appended.add(chosen);
-        ReadAppendedSlideShow(*shows.model, chosen, prompter);
+        shows.appended.add(listedName(chosen));
+        shows.named.push_back(chosen);
+        shows.whole = readInto(shows, chosen, nullptr, prompter) && shows.whole;
     }
     return shows;
 }
 
+void addAppendOption(CommandOptions& options, std::vector<std::string>& appends) {
+    options.values("--append", appends, "SHOW", "appends SHOW, as the window's Append does");
+}
+
+std::optional<UserPath> outputPath(const std::string& named, ConsolePrompter& prompter) {
+    UserPath path = namedByUser(named);
+    const std::string folder = path.host.substr(0, path.host.find_last_of('/') + 1);
+    if (!files::isHostFolder(folder)) {
+        prompter.tell(Icon::Critical, clitexts::NoOutputFolder, folder);
+        return std::nullopt;
+    }
+    return path;
+}
+
+bool isAShowRead(const UserPath& target, const LoadedShows& shows, Prompter& prompter) {
+    for (std::size_t i = 0; i < shows.named.size(); ++i) {
+        if (files::sameUserFile(target, shows.named[i])) {
+            prompter.inform(std::string(i == 0 ? texts::ReplaceSource : texts::ReplaceAppended));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool mayWrite(const UserPath& target, const LoadedShows& shows, Prompter& prompter) {
+    return !isAShowRead(target, shows, prompter) && mayReplace(target.windows, prompter);
+}
+
+namespace {
+
+// Whether a row of the path editor, or its main sound file, begins with the folder.
+bool anyRowUnder(const PathEditor& editor, std::string_view folder) {
+    for (const auto* rows : {&editor.ListSlide, &editor.ListTexture, &editor.ListSound}) {
+        for (const std::string& row : *rows) {
+            if (startsWithIgnoringCase(row, folder))
+                return true;
+        }
+    }
+    return startsWithIgnoringCase(editor.TextSound, folder);
+}
+
+} // namespace
+
 bool relocate(SlideShowModel& model, const std::vector<std::string>& relocations,
-              Prompter& prompter) {
+              ConsolePrompter& prompter) {
     if (relocations.empty())
         return true;
     PathEditor editor(model);
@@ -32,11 +154,17 @@ bool relocate(SlideShowModel& model, const std::vector<std::string>& relocations
     for (const std::string& relocation : relocations) {
         // A folder may hold "=", a new folder may not: the last one splits.
         const auto split = relocation.rfind('=');
+        const std::string typedNew = relocation.substr(split + 1);
+        if (!codePageHolds(typedNew)) {
+            prompter.tell(Icon::Exclamation, clitexts::NotStorable, typedNew);
+            return false;
+        }
         const std::string oldPath = cp1252::fromUtf8(relocation.substr(0, split));
-        const NewPathCheck check =
-            checkNewPath(oldPath, cp1252::fromUtf8(relocation.substr(split + 1)), prompter);
+        const NewPathCheck check = checkNewPath(oldPath, cp1252::fromUtf8(typedNew), prompter);
         if (check.outcome == NewPathCheck::Refused)
             return false;
+        if (!anyRowUnder(editor, oldPath))
+            prompter.tell(Icon::Exclamation, clitexts::RelocateMatchesNothing, relocation);
         if (check.outcome != NewPathCheck::Accepted)
             continue;
         editor.ReplaceFolder(oldPath, check.newPath);

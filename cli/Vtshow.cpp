@@ -3,10 +3,10 @@
 #include "cli/Commands.h"
 #include "cli/ConsolePrompter.h"
 #include "cli/MediaCommands.h"
-#include "common/Cp1252.h"
+#include "cli/Options.h"
+#include "cli/Terminal.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
-#include "platform/DriveMap.h"
 #include "slideshow/FieldReader.h"
 #include "slideshow/SlideShowCommands.h"
 #include "slideshow/SlideShowWriter.h"
@@ -15,66 +15,29 @@
 #include <ostream>
 
 namespace vt::cli {
-namespace {
-
-constexpr std::string_view Usage =
-    "usage:\n"
-    "  vtshow info SHOW\n"
-    "  vtshow merge [--yes] [--relocate OLD=NEW]... -o NEW SOURCE [APPEND ...]\n"
-    "  vtshow list [--append SHOW]... [--sections slides,textures,sounds,playlist]\n"
-    "              [--numbers] [-o FILE] SHOW\n"
-    "  vtshow folders [--append SHOW]... SHOW\n"
-    "  vtshow check [--append SHOW]... SHOW\n"
-    "  vtshow relink --search DIR [--search DIR]... [--yes] [--dry-run] -o NEW\n"
-    "              [--append SHOW]... SHOW\n"
-    "  vtshow pack [--append SHOW]... [--yes] -o FOLDER SHOW\n"
-    "\n"
-    "info     reads SHOW and prints its version line and its number of slides.\n"
-    "merge    opens SOURCE, appends each APPEND in order and writes NEW, asking what\n"
-    "         the window would ask; every question is answered No, or Yes with --yes.\n"
-    "         Each --relocate then moves every path that begins with the folder OLD\n"
-    "         (as a row of the path editor shows it) to the folder NEW, before NEW\n"
-    "         is written.\n"
-    "list     writes the listing of every file name that SHOW and the appended\n"
-    "         shows refer to, in the chosen sections (all four by default), with\n"
-    "         numbers if asked; to FILE, or as it is to standard output.\n"
-    "folders  prints the rows of the path editor's lists and its main sound file.\n"
-    "check    prints each row of the path editor with its number of files and of\n"
-    "         missing ones, then each missing file; exits with 1 when any is missing.\n"
-    "relink   looks for the missing files by name under each DIR and moves each\n"
-    "         row to the folder holding most of its files, as the path editor's\n"
-    "         Modify does; a file found only elsewhere gets a path of its own. A tie\n"
-    "         is shown with its candidates and left alone. Writes NEW as merge does\n"
-    "         (not with --dry-run); exits with 1 when files are still missing.\n"
-    "pack     copies every file that SHOW and the appended shows need into FOLDER,\n"
-    "         one subfolder per source folder, and writes FOLDER/NAME.vts with paths\n"
-    "         relative to FOLDER; missing files are listed and keep their paths. A\n"
-    "         FOLDER that is not empty is used only with --yes, and nothing in it is\n"
-    "         replaced. Exit status 1 when a file was missing.\n";
-
-} // namespace
 
 int usage(std::ostream& err, std::string_view problem) {
-    err << "vtshow: " << problem << "\n\n" << Usage;
+    err << "vtshow: " << terminalHostText(problem) << "\n\n" << usageText();
     return BadUsage;
-}
-
-std::string windowsPath(const std::string& hostPath) {
-    return DriveMap::current().toWindowsFromUser(hostPath);
 }
 
 namespace {
 
 int info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1)
-        return usage(err, "info takes one show");
+    std::vector<std::string> shows;
+    CommandOptions options("info");
+    options.positionals(shows, "SHOW");
+    if (const auto status = options.parse(args, out, err))
+        return *status;
+    if (shows.size() != 1)
+        return options.problem(err, "give one show");
     ConsolePrompter prompter(err, false);
-    auto model = std::make_unique<SlideShowModel>();
     std::string version = "None";
-    openSlideShow(*model, windowsPath(args[0]), prompter,
-                  [&](std::string_view line) { version = shortenedForMessage(line); });
-    out << cp1252::toUtf8(version) << '\n' << slideCountCaption(model->SlideCount) << '\n';
-    return prompter.troubleShown() ? Trouble : Success;
+    const LoadedShows read = loadShows(shows.front(), {}, prompter, [&](std::string_view line) {
+        version = shortenedForMessage(line);
+    });
+    out << terminalText(version) << '\n' << slideCountCaption(read.model->SlideCount) << '\n';
+    return prompter.troubleShown() || !read.whole ? Trouble : Success;
 }
 
 struct MergeArgs {
@@ -84,48 +47,46 @@ struct MergeArgs {
     std::vector<std::string> relocations;
 };
 
-bool parseMerge(const std::vector<std::string>& args, MergeArgs& merge, std::string& problem) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--yes") {
-            merge.yes = true;
-        } else if (args[i] == "-o" && i + 1 < args.size()) {
-            merge.target = args[++i];
-        } else if (args[i] == "--relocate" && i + 1 < args.size()) {
-            merge.relocations.push_back(args[++i]);
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            problem = "unknown option " + args[i];
-            return false;
-        } else {
-            merge.shows.push_back(args[i]);
-        }
-    }
-    if (merge.target.empty())
-        problem = "merge needs -o NEW";
-    else if (merge.shows.empty())
-        problem = "merge needs a source show";
-    for (const std::string& relocation : merge.relocations) {
-        if (relocation.find('=') == std::string::npos)
-            problem = "--relocate needs OLD=NEW";
-    }
-    return problem.empty();
+void addMergeOptions(CommandOptions& options, MergeArgs& merge) {
+    options.flag("--yes", merge.yes, "answers Yes to every question");
+    options.value("-o", merge.target, "NEW", "the show to write");
+    options.values("--relocate", merge.relocations, "OLD=NEW",
+                   "moves the paths in the folder OLD to the folder NEW");
+    options.positionals(merge.shows, "SOURCE");
 }
 
-int merge(const std::vector<std::string>& args, std::ostream& err) {
+std::string mergeProblem(const MergeArgs& merge) {
+    if (merge.target.empty())
+        return "missing -o NEW";
+    if (merge.shows.empty())
+        return "missing the source show";
+    for (const std::string& relocation : merge.relocations) {
+        if (relocation.find('=') == std::string::npos)
+            return "--relocate needs OLD=NEW";
+    }
+    return {};
+}
+
+int merge(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     MergeArgs request;
-    std::string problem;
-    if (!parseMerge(args, request, problem))
-        return usage(err, problem);
+    CommandOptions options("merge");
+    addMergeOptions(options, request);
+    if (const auto status = options.parse(args, out, err))
+        return *status;
+    if (const std::string problem = mergeProblem(request); !problem.empty())
+        return options.problem(err, problem);
     ConsolePrompter prompter(err, request.yes);
+    const auto target = outputPath(request.target, prompter);
+    if (!target)
+        return Trouble;
     const LoadedShows shows = loadShows(request.shows.front(),
                                         {request.shows.begin() + 1, request.shows.end()}, prompter);
-    if (!relocate(*shows.model, request.relocations, prompter))
-        return Trouble;
-
-    const std::string target = windowsPath(request.target);
-    if (!mayCreate(target, shows.source, shows.appended.lines(), prompter))
+    if (!shows.whole || !relocate(*shows.model, request.relocations, prompter) ||
+        !mayWrite(*target, shows, prompter))
         return Trouble;
     std::string lastSlideShow;
-    WriteSlideShow(*shows.model, folderPart(target), fileNamePart(target), prompter, lastSlideShow);
+    WriteSlideShow(*shows.model, folderPart(target->windows), fileNamePart(target->windows),
+                   prompter, lastSlideShow);
     return prompter.troubleShown() ? Trouble : Success;
 }
 
@@ -138,7 +99,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (args[0] == "info")
         return info(rest, out, err);
     if (args[0] == "merge")
-        return merge(rest, err);
+        return merge(rest, out, err);
     if (args[0] == "list")
         return list(rest, out, err);
     if (args[0] == "folders")
@@ -148,14 +109,14 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (args[0] == "relink")
         return relink(rest, out, err);
     if (args[0] == "pack")
-        return pack(rest, err);
+        return pack(rest, out, err);
     if (args[0] == "--version") {
         out << "vtshow " << VT_VERSION_MAJOR << '.' << VT_VERSION_MINOR << '.' << VT_VERSION_PATCH
             << '\n';
         return Success;
     }
     if (args[0] == "--help" || args[0] == "-h") {
-        out << Usage;
+        out << usageText();
         return Success;
     }
     return usage(err, "unknown command " + args[0]);

@@ -61,7 +61,7 @@ std::optional<std::string> QtFileDialogs::choose(const FileDialogRequest& reques
     prepare(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    m_last = DriveMap::current().toWindows(dialog.selectedFiles().constFirst().toStdString());
+    m_last = namedByUser(dialog.selectedFiles().constFirst().toStdString()).windows;
     return m_last;
 }
 

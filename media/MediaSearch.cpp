@@ -100,10 +100,14 @@ FolderProposal proposeFolder(const MediaCheck& check, std::size_t rowIndex, cons
         for (const std::string& folder : rowFoldersFor(check.entries[problem], row.folder, index))
             ++holds[folder];
     }
-    std::vector<Ranked> ranked;
-    for (const auto& [folder, count] : holds)
-        ranked.push_back({folder, count, 0});
     FolderProposal proposal;
+    std::vector<Ranked> ranked;
+    for (const auto& [folder, count] : holds) {
+        if (codePageHolds(folder))
+            ranked.push_back({folder, count, 0});
+        else
+            proposal.unstorable.push_back(folder);
+    }
     proposal.row = rowIndex;
     proposal.oldFolder = row.folder;
     rank(ranked, row.folder, proposal.tied);
@@ -187,10 +191,14 @@ FileProposal proposeFile(const MediaCheck& check, std::size_t entryIndex, const 
                          const DriveMap& drives) {
     const MediaEntry& entry = check.entries[entryIndex];
     const std::string_view name = fileNamePart(entry.path);
-    std::vector<Ranked> ranked;
-    for (std::string& folder : index.foldersOf(hostText(name)))
-        ranked.push_back({std::move(folder), 1, 0});
     FileProposal proposal;
+    std::vector<Ranked> ranked;
+    for (std::string& folder : index.foldersOf(hostText(name))) {
+        if (codePageHolds(folder))
+            ranked.push_back({std::move(folder), 1, 0});
+        else
+            proposal.unstorable.push_back(std::move(folder) + hostText(name));
+    }
     proposal.entry = entryIndex;
     rank(ranked, folderPart(entry.path), proposal.tied);
     for (const Ranked& r : ranked)
@@ -225,6 +233,7 @@ Proposals propose(const MediaCheck& check, const NameIndex& index, const DriveMa
 void proposeFiles(Proposals& proposals, const MediaCheck& check, const NameIndex& index,
                   const DriveMap& drives) {
     proposals.files.clear();
+    proposals.unstorableFiles.clear();
     const FolderMoves moves(proposals.folders);
     std::vector<int> foundInRow(check.rows.size(), 0);
     for (std::size_t i = 0; i < check.entries.size(); ++i) {
@@ -237,9 +246,12 @@ void proposeFiles(Proposals& proposals, const MediaCheck& check, const NameIndex
             if (!found && entry.row != NoRow)
                 ++foundInRow[entry.row];
         } else if (found && path != entry.path) {
-            proposals.files.push_back({i, {entry.path}, 1, 0, true, true});
+            proposals.files.push_back({i, {entry.path}, 1, 0, true, true, {}});
         } else if (!found) {
             FileProposal file = proposeFile(check, i, index, drives);
+            if (file.candidates.empty())
+                proposals.unstorableFiles.insert(proposals.unstorableFiles.end(),
+                                                 file.unstorable.begin(), file.unstorable.end());
             if (file.candidates.empty() || (file.ambiguous() && leftToRow(proposals, entry)))
                 continue;
             if (file.apply && entry.row != NoRow)

@@ -91,6 +91,9 @@ struct FolderProposal {
     bool apply = false;                  // on for a chosen candidate; the user may change both
     int found = 0;        // of the row's missing files, found once the checked changes are made
     int stillMissing = 0; // the rest of them
+    // Host folders holding the files whose names the show's code page
+    // cannot hold: found, but no candidates.
+    std::vector<std::string> unstorable;
     bool ambiguous() const { return tied > 1; }
 };
 
@@ -104,6 +107,7 @@ struct FileProposal {
     // A found file that a checked folder change would move away from it:
     // the change puts it back.
     bool keep = false;
+    std::vector<std::string> unstorable; // as for a folder row
     bool ambiguous() const { return tied > 1; }
     std::string newPath() const {
         return chosen < 0 ? std::string() : candidates[static_cast<std::size_t>(chosen)];
@@ -113,6 +117,8 @@ struct FileProposal {
 struct Proposals {
     std::vector<FolderProposal> folders; // every folder row with missing files, in row order
     std::vector<FileProposal> files;     // in entry order
+    // Files found only in folders the show cannot name: host paths.
+    std::vector<std::string> unstorableFiles;
 };
 
 // Ranks the folders holding each row's missing files: most of them first;

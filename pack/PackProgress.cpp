@@ -130,7 +130,7 @@ void packSlideShow(const SlideShowModel& model, const std::string& showPath,
     seams.busy.setHourglass();
     seams.busy.processPending();
     const auto plan =
-        pack::planPack(model, DriveMap::current().toWindows(*folder), showPath, seams.prompter);
+        pack::planPack(model, namedByUser(*folder).windows, showPath, seams.prompter);
     seams.busy.setDefault();
     if (!plan)
         return;

@@ -3,10 +3,13 @@
 #include "common/Cp1252.h"
 #include "common/PathText.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <dirent.h>
 #include <filesystem>
 #include <memory>
+#include <mutex>
+#include <set>
 #include <sys/stat.h>
 #include <system_error>
 
@@ -30,6 +33,7 @@ std::string homeFolder() {
 }
 
 // The entry of folder whose name equals name ignoring case, or name itself.
+// A '?' stands for a character the code page lacks, never for any entry.
 std::string matchEntry(const std::string& folder, const std::string& name) {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()),
                                             ::closedir);
@@ -37,10 +41,42 @@ std::string matchEntry(const std::string& folder, const std::string& name) {
         return name;
     const std::string wanted = cp1252::fromUtf8(name);
     while (const dirent* entry = ::readdir(dir.get())) {
-        if (equalsIgnoringCase(cp1252::fromUtf8(entry->d_name), wanted))
+        if (codePageHolds(entry->d_name) &&
+            equalsIgnoringCase(cp1252::fromUtf8(entry->d_name), wanted))
             return entry->d_name;
     }
     return name;
+}
+
+// Windows forms of the paths the user named, and the host paths they stand for.
+struct Pins {
+    std::mutex lock;
+    std::map<std::string, std::string, std::less<>> hosts;
+    std::set<std::string, std::less<>> unstorable; // of the keys of hosts
+};
+
+Pins& pins() {
+    static Pins all;
+    return all;
+}
+
+// The host path for windowsPath when it is, or lies under, a path the user
+// named; only the named part is taken from the pin.
+std::optional<std::string> pinnedHost(std::string_view windowsPath) {
+    Pins& all = pins();
+    const std::lock_guard guard(all.lock);
+    if (all.hosts.empty())
+        return std::nullopt;
+    for (std::size_t end = windowsPath.size(); end != std::string_view::npos && end > 0;
+         end = windowsPath.rfind('\\', end - 1)) {
+        const auto pin = all.hosts.find(windowsPath.substr(0, end));
+        if (pin == all.hosts.end())
+            continue;
+        std::string rest = cp1252::toUtf8(windowsPath.substr(end));
+        std::replace(rest.begin(), rest.end(), '\\', '/');
+        return pin->second + rest;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -90,6 +126,8 @@ const DriveMap& DriveMap::current() {
 void DriveMap::setCurrent(DriveMap map) { currentMap() = std::make_unique<DriveMap>(std::move(map)); }
 
 std::optional<std::string> DriveMap::toHostAsWritten(std::string_view windowsPath) const {
+    if (auto pinned = pinnedHost(windowsPath))
+        return pinned;
     std::string host;
     std::string_view rest = windowsPath;
     if (rest.size() >= 2 && rest[1] == ':') {
@@ -115,6 +153,8 @@ std::optional<std::string> DriveMap::toHostAsWritten(std::string_view windowsPat
 }
 
 std::optional<std::string> DriveMap::toHost(std::string_view windowsPath) const {
+    if (auto pinned = pinnedHost(windowsPath))
+        return pinned;
     auto host = toHostAsWritten(windowsPath);
     if (!host || host->empty() || hostExists(*host))
         return host;
@@ -173,6 +213,40 @@ std::string DriveMap::toWindowsFromUser(std::string_view hostPath) const {
     std::error_code error;
     const stdfs::path absolute = stdfs::absolute(stdfs::path(hostPath), error);
     return toWindows(error ? std::string(hostPath) : absolute.lexically_normal().string());
+}
+
+bool codePageHolds(std::string_view hostText) {
+    return cp1252::toUtf8(cp1252::fromUtf8(hostText)) == hostText;
+}
+
+bool storableAsNamed(std::string_view windowsPath) {
+    Pins& all = pins();
+    const std::lock_guard guard(all.lock);
+    return !all.unstorable.contains(windowsPath);
+}
+
+UserPath namedByUser(std::string_view hostPath) {
+    UserPath path;
+    std::error_code error;
+    const stdfs::path absolute = stdfs::absolute(stdfs::path(hostPath), error);
+    path.host = error ? std::string(hostPath) : absolute.string();
+    path.windows = DriveMap::current().toWindowsFromUser(hostPath);
+    // What is stored is the Windows form: ".." past a name it lacks is no matter.
+    path.storable = codePageHolds(absolute.lexically_normal().string());
+    // A folder is pinned without its final separator, as lookups cut there.
+    std::string key = path.windows, host = path.host;
+    while (key.size() > 3 && key.back() == '\\')
+        key.pop_back();
+    while (host.size() > 1 && host.back() == '/')
+        host.pop_back();
+    Pins& all = pins();
+    const std::lock_guard guard(all.lock);
+    if (path.storable)
+        all.unstorable.erase(key);
+    else
+        all.unstorable.insert(key);
+    all.hosts.insert_or_assign(std::move(key), std::move(host));
+    return path;
 }
 
 } // namespace vt

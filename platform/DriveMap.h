@@ -50,6 +50,29 @@ private:
     Roots m_roots;
 };
 
+// A path the user named on the command line, in a file dialog or as
+// `vtutil FILE`: the file exactly as named, and its Windows form, which the
+// program shows and stores.
+struct UserPath {
+    std::string host;     // absolute, otherwise as typed: links and ".." as the system takes them
+    std::string windows;  // "." and ".." worked out
+    bool storable = true; // the Windows form names the same file: the code page holds the name
+};
+
+// Works out the Windows form of a path the user named and from then on maps
+// that form (and whatever lies under it) to exactly this host path: never
+// to another file found by ignoring letter case or standing behind a '?'. A
+// later path with the same Windows form takes the place of an earlier one.
+UserPath namedByUser(std::string_view hostPath);
+
+// False for a path the user named whose name the code page cannot hold:
+// its Windows form is no name to store.
+bool storableAsNamed(std::string_view windowsPath);
+
+// Whether the code page holds every character of a host text, so that it
+// can be stored in a show and compared with what a show holds.
+bool codePageHolds(std::string_view hostText);
+
 // Finds an existing host path ignoring the letter case of its components;
 // returns the path unchanged when there is nothing better.
 std::string resolveCaseInsensitive(const std::string& hostPath);

@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include "common/PathText.h"
 #include "platform/DriveMap.h"
 
 #include <algorithm>
@@ -140,6 +141,59 @@ bool entryExists(std::string_view windowsPath) {
     const auto host = DriveMap::current().toHost(windowsPath);
     struct stat info {};
     return host && !host->empty() && ::lstat(host->c_str(), &info) == 0;
+}
+
+bool sameHostFile(const std::string& first, const std::string& second) {
+    struct stat a {};
+    struct stat b {};
+    const bool firstThere = ::stat(first.c_str(), &a) == 0;
+    const bool secondThere = ::stat(second.c_str(), &b) == 0;
+    if (firstThere || secondThere)
+        return firstThere && secondThere && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    std::error_code error;
+    const stdfs::path one = stdfs::weakly_canonical(stdfs::absolute(first, error), error);
+    const stdfs::path other = stdfs::weakly_canonical(stdfs::absolute(second, error), error);
+    return !error && one == other;
+}
+
+bool sameFile(std::string_view first, std::string_view second) {
+    const DriveMap& drives = DriveMap::current();
+    const auto one = drives.toHost(first), other = drives.toHost(second);
+    if (one && other && !one->empty() && !other->empty() && sameHostFile(*one, *other))
+        return true;
+    const bool textSays =
+        first.find('?') == std::string_view::npos && second.find('?') == std::string_view::npos;
+    return textSays && equalsIgnoringCase(first, second);
+}
+
+bool sameUserFile(const UserPath& first, const UserPath& second) {
+    return sameHostFile(first.host, second.host) ||
+           (first.storable && second.storable && equalsIgnoringCase(first.windows, second.windows));
+}
+
+bool isHostFolder(const std::string& hostPath) {
+    struct stat info {};
+    return ::stat(hostPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string notRegularKind(const std::string& hostPath) {
+    struct stat info {};
+    if (::stat(hostPath.c_str(), &info) != 0)
+        return {};
+    switch (info.st_mode & S_IFMT) {
+    case S_IFREG:
+        return {};
+    case S_IFDIR:
+        return "a folder";
+    case S_IFIFO:
+        return "a named pipe";
+    case S_IFSOCK:
+        return "a socket";
+    case S_IFCHR:
+    case S_IFBLK:
+        return "a device";
+    }
+    return "not a regular file";
 }
 
 std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes) {

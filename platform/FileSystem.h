@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DriveMap.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -32,6 +34,28 @@ private:
     std::unique_ptr<char, Free> m_data;
     std::size_t m_size = 0;
 };
+
+// Whether two host paths name the same file: the same device and inode where
+// the file is there (through links, "..", or another letter case on a file
+// system that ignores it), else the same path once the links of the folders
+// that are there are resolved.
+bool sameHostFile(const std::string& first, const std::string& second);
+
+// The same for two Windows paths; paths that only Windows would take for one
+// file (letter case aside) count as one too. A '?' stands for a character
+// the code page lacks, so such text is compared on the disk only.
+bool sameFile(std::string_view first, std::string_view second);
+
+// Two paths the user named: the same file on the disk, or, where the code
+// page holds both names, Windows paths that differ in letter case only.
+bool sameUserFile(const UserPath& first, const UserPath& second);
+
+// A folder, or a link to one, at a host path.
+bool isHostFolder(const std::string& hostPath);
+
+// What kind of thing is at a host path, for a message, when it is there but
+// is not a regular file ("a folder", "a named pipe" ...); empty otherwise.
+std::string notRegularKind(const std::string& hostPath);
 
 // Reads the whole file into bytes. Returns the failure's description, or the
 // empty text on success.

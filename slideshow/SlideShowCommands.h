@@ -16,9 +16,12 @@ void openSlideShow(SlideShowModel& model, std::string_view path, Prompter& promp
                    const VersionLineSink& versionLine = {});
 
 // The Create command's checks before writing: never over the opened show or
-// a show listed to append, and only with leave to replace another file.
+// a show listed to append (the same file by any name), and only with leave
+// to replace another file.
 // appendLines are the append list's lines, placeholder included.
 bool mayCreate(std::string_view chosen, std::string_view sourcePath,
                const std::vector<std::string>& appendLines, Prompter& prompter);
+// The last of them: asks before replacing anything that is there.
+bool mayReplace(std::string_view chosen, Prompter& prompter);
 
 } // namespace vt

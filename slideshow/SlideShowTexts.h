@@ -52,6 +52,9 @@ inline constexpr std::string_view NoDestinationYet =
 inline constexpr std::string_view ReplaceSource =
     "You may not replace the opened slide show file, choose another filename and then try "
     "again...";
+inline constexpr std::string_view NameNotStorable =
+    "The filename has characters that a slide show file cannot hold, choose another filename "
+    "and then try again...";
 inline constexpr std::string_view ReplaceAppended =
     "You may not replace a slide show file you have specified to append, choose another "
     "filename and then try again...";

@@ -79,7 +79,7 @@ completions=$(bash -c '
     COMP_WORDS=(vtshow pack --); COMP_CWORD=2; _vtshow; echo "${COMPREPLY[*]}"
     cd "$2"; COMP_WORDS=(vtshow info ""); COMP_CWORD=2; _vtshow; echo "${COMPREPLY[*]}"
 ' sh "$prefix" "$samples")
-expected=$(printf 'relink\n--append --yes\nBEACH.VTS')
+expected=$(printf 'relink\n--append --yes --help --\nBEACH.VTS')
 [ "$completions" = "$expected" ] || fail "bash completion gave: $completions"
 
 echo "install check: $failures failed"

@@ -1,6 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include "common/Cp1252.h"
 #include "common/TabControl.h"
+
+#include <filesystem>
 
 namespace vt::test {
 namespace {
@@ -125,6 +128,32 @@ TEST_F(MainWindowTest, CreateWritesTheModelButNeverOverItsShows) {
     EXPECT_EQ(temp.read("keep.vts"), merged);
     EXPECT_LT(merged.find("a.vts1.jpg"), merged.find("b.vts0.jpg"));
     EXPECT_FALSE(busy.hourglass);
+}
+
+// Paths as the file dialog gives them: exactly the files picked.
+TEST_F(MainWindowTest, CreateKnowsTheOpenedShowByAnyNameAndRefusesANameItCannotKeep) {
+    build();
+    temp.write("Фото/b.vts", "");
+    pickAndClick(show("a.vts", 2), "CmdOpenSS");
+    std::filesystem::create_symlink("a.vts", temp.host("lnk.vts"));
+    const std::string source = temp.read("a.vts");
+    prompter.answers = {Answer::Ok, Answer::Ok, Answer::Ok};
+    for (const char* name : {"lnk.vts", "Фото/../a.vts", "合併.vts"})
+        pickAndClick(namedByUser(temp.host(name)).windows, "CmdCreateSS");
+    EXPECT_EQ(prompter.texts(),
+              (Rows{"You may not replace the opened slide show file, choose another filename and "
+                    "then try again...",
+                    "You may not replace the opened slide show file, choose another filename and "
+                    "then try again...",
+                    "The filename has characters that a slide show file cannot hold, choose "
+                    "another filename and then try again..."}));
+    EXPECT_EQ(temp.read("a.vts"), source);
+    EXPECT_FALSE(temp.exists("合併.vts"));
+    EXPECT_FALSE(temp.exists("?" "?.vts"));
+
+    pickAndClick(namedByUser(temp.host("Café.vts")).windows, "CmdCreateSS");
+    EXPECT_EQ(temp.read("Café.vts"), source);
+    EXPECT_EQ(window->programPaths().LastSlideShow, cp1252::fromUtf8(temp.win("Café.vts")));
 }
 
 } // namespace
