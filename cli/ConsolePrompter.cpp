@@ -1,6 +1,6 @@
 #include "cli/ConsolePrompter.h"
 
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 
 #include <ostream>
 
@@ -22,7 +22,7 @@ std::string_view kindLine(Icon icon) {
 }
 
 std::string terminalText(std::string_view cp1252Text) {
-    std::string text = cp1252::toUtf8(cp1252Text);
+    std::string text = codepage::toUtf8(cp1252Text);
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

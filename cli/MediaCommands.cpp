@@ -3,7 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/ConsolePrompter.h"
 #include "cli/Vtshow.h"
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
 #include "common/Texts.h"
@@ -95,7 +95,7 @@ std::string entryLabel(const MediaEntry& entry) {
     return label;
 }
 
-std::string shown(std::string_view windowsText) { return cp1252::toUtf8(windowsText); }
+std::string shown(std::string_view windowsText) { return codepage::toUtf8(windowsText); }
 
 void printCheck(const MediaCheck& check, std::ostream& out) {
     for (const FolderRowCheck& row : check.rows) {
@@ -235,7 +235,7 @@ bool searchFolders(const std::vector<std::string>& searches, NameIndex& index, W
         index.walk(search, progress, walk);
     for (const std::string& bad : walk.badRoots)
         prompter.fail(std::string(texts::SearchFolderUnreadable) + std::string(BlankLine) +
-                      cp1252::fromUtf8(bad));
+                      codepage::fromUtf8(bad));
     return walk.badRoots.empty();
 }
 

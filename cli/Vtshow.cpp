@@ -3,7 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/ConsolePrompter.h"
 #include "cli/MediaCommands.h"
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
 #include "platform/DriveMap.h"
@@ -73,7 +73,7 @@ int info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     std::string version = "None";
     openSlideShow(*model, windowsPath(args[0]), prompter,
                   [&](std::string_view line) { version = shortenedForMessage(line); });
-    out << cp1252::toUtf8(version) << '\n' << slideCountCaption(model->SlideCount) << '\n';
+    out << codepage::toUtf8(version) << '\n' << slideCountCaption(model->SlideCount) << '\n';
     return prompter.troubleShown() ? Trouble : Success;
 }
 

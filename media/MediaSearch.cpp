@@ -1,6 +1,6 @@
 #include "media/MediaSearch.h"
 
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "common/PathText.h"
 #include "media/HostFolders.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 // Windows text as a host name: backslashes become slashes.
 std::string hostText(std::string_view windows) {
-    std::string host = cp1252::toUtf8(windows);
+    std::string host = codepage::toUtf8(windows);
     std::replace(host.begin(), host.end(), '\\', '/');
     return host;
 }

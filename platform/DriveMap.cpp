@@ -1,6 +1,6 @@
 #include "platform/DriveMap.h"
 
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "common/PathText.h"
 
 #include <cstdlib>
@@ -35,9 +35,9 @@ std::string matchEntry(const std::string& folder, const std::string& name) {
                                             ::closedir);
     if (!dir)
         return name;
-    const std::string wanted = cp1252::fromUtf8(name);
+    const std::string wanted = codepage::fromUtf8(name);
     while (const dirent* entry = ::readdir(dir.get())) {
-        if (equalsIgnoringCase(cp1252::fromUtf8(entry->d_name), wanted))
+        if (equalsIgnoringCase(codepage::fromUtf8(entry->d_name), wanted))
             return entry->d_name;
     }
     return name;
@@ -106,12 +106,14 @@ std::optional<std::string> DriveMap::toHostAsWritten(std::string_view windowsPat
     } else if (isAbsolute(rest)) {
         return std::nullopt; // a colon anywhere else names no host file
     }
+    if (codepage::isDoubleByte(codepage::active()) && !codepage::isAscii(rest))
+        return std::nullopt; // a trail byte may be a backslash: never guess where names end
     std::string tail(rest);
     for (char& c : tail) {
         if (c == '\\')
             c = '/';
     }
-    return host + cp1252::toUtf8(tail); // the root is host text already
+    return host + codepage::toUtf8(tail); // the root is host text already
 }
 
 std::optional<std::string> DriveMap::toHost(std::string_view windowsPath) const {
@@ -165,7 +167,7 @@ std::string DriveMap::toWindows(std::string_view hostPath) const {
     windows += ':';
     for (char c : hostPath.substr(best))
         windows += c == '/' ? '\\' : c;
-    return cp1252::fromUtf8(windows);
+    return codepage::fromUtf8(windows);
 }
 
 std::string DriveMap::toWindowsFromUser(std::string_view hostPath) const {
