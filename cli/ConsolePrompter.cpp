@@ -1,6 +1,6 @@
 #include "cli/ConsolePrompter.h"
 
-#include "common/CodePage.h"
+#include "cli/TerminalText.h"
 
 #include <ostream>
 
@@ -21,8 +21,8 @@ std::string_view kindLine(Icon icon) {
     return "note:";
 }
 
-std::string terminalText(std::string_view cp1252Text) {
-    std::string text = codepage::toUtf8(cp1252Text);
+std::string terminalText(std::string_view codePageText) {
+    std::string text = cli::toTerminal(codePageText);
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -2,7 +2,7 @@
 
 #include "cli/ConsolePrompter.h"
 #include "cli/Vtshow.h"
-#include "common/CodePage.h"
+#include "cli/TerminalText.h"
 #include "listing/FilenameListing.h"
 #include "patheditor/PathEditor.h"
 
@@ -73,7 +73,7 @@ bool parseShowArgs(const std::vector<std::string>& args, bool listing, ShowArgs&
 void printRows(std::ostream& out, std::string_view name, const std::vector<std::string>& rows) {
     out << '[' << name << "]\n";
     for (const std::string& row : rows)
-        out << codepage::toUtf8(row) << '\n';
+        out << toTerminal(row) << '\n';
 }
 
 // Listing and folders only read the shows: asking about a show named twice
@@ -99,7 +99,7 @@ int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
                    [&](const ShowArgs& request, const SlideShowModel& model, Prompter& prompter) {
                        const std::string bytes = filenameListingBytes(model, request.options);
                        if (request.output.empty())
-                           out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+                           out << toTerminal(bytes); // a listing file keeps the code page
                        else
                            writeListingFile(windowsPath(request.output), bytes, prompter);
                    });
@@ -112,7 +112,7 @@ int folders(const std::vector<std::string>& args, std::ostream& out, std::ostrea
                        printRows(out, "ListSlide", editor.ListSlide);
                        printRows(out, "ListTexture", editor.ListTexture);
                        printRows(out, "ListSound", editor.ListSound);
-                       out << "[TextSound]\n" << codepage::toUtf8(editor.TextSound) << '\n';
+                       out << "[TextSound]\n" << toTerminal(editor.TextSound) << '\n';
                    });
 }
 

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/ConsolePrompter.h"
 #include "cli/Vtshow.h"
+#include "cli/TerminalText.h"
 #include "common/CodePage.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
@@ -95,7 +96,7 @@ std::string entryLabel(const MediaEntry& entry) {
     return label;
 }
 
-std::string shown(std::string_view windowsText) { return codepage::toUtf8(windowsText); }
+std::string shown(std::string_view windowsText) { return toTerminal(windowsText); }
 
 void printCheck(const MediaCheck& check, std::ostream& out) {
     for (const FolderRowCheck& row : check.rows) {

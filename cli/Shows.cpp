@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 
-#include "common/CodePage.h"
+#include "cli/TerminalText.h"
 #include "patheditor/PathEditor.h"
 #include "slideshow/SlideShowCommands.h"
 
@@ -32,9 +32,9 @@ bool relocate(SlideShowModel& model, const std::vector<std::string>& relocations
     for (const std::string& relocation : relocations) {
         // A folder may hold "=", a new folder may not: the last one splits.
         const auto split = relocation.rfind('=');
-        const std::string oldPath = codepage::fromUtf8(relocation.substr(0, split));
+        const std::string oldPath = fromTerminal(relocation.substr(0, split));
         const NewPathCheck check =
-            checkNewPath(oldPath, codepage::fromUtf8(relocation.substr(split + 1)), prompter);
+            checkNewPath(oldPath, fromTerminal(relocation.substr(split + 1)), prompter);
         if (check.outcome == NewPathCheck::Refused)
             return false;
         if (check.outcome != NewPathCheck::Accepted)

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/ConsolePrompter.h"
 #include "cli/MediaCommands.h"
+#include "cli/TerminalText.h"
 #include "common/CodePage.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
@@ -37,7 +38,8 @@ constexpr std::string_view Usage =
     "         is written.\n"
     "list     writes the listing of every file name that SHOW and the appended\n"
     "         shows refer to, in the chosen sections (all four by default), with\n"
-    "         numbers if asked; to FILE, or as it is to standard output.\n"
+    "         numbers if asked; to FILE as the window writes it, in the shows'\n"
+    "         code page, or to standard output in the locale's character set.\n"
     "folders  prints the rows of the path editor's lists and its main sound file.\n"
     "check    prints each row of the path editor with its number of files and of\n"
     "         missing ones, then each missing file; exits with 1 when any is missing.\n"
@@ -50,7 +52,11 @@ constexpr std::string_view Usage =
     "         one subfolder per source folder, and writes FOLDER/NAME.vts with paths\n"
     "         relative to FOLDER; missing files are listed and keep their paths. A\n"
     "         FOLDER that is not empty is used only with --yes, and nothing in it is\n"
-    "         replaced. Exit status 1 when a file was missing.\n";
+    "         replaced. Exit status 1 when a file was missing.\n"
+    "\n"
+    "Every command takes --codepage N: the code page the shows' paths are in (874,\n"
+    "1250 to 1258, 932, 936, 949, 950), for this run. Without it, the one Wine\n"
+    "would use for the locale in LC_ALL, LC_CTYPE or LANG; 1252 for C and POSIX.\n";
 
 } // namespace
 
@@ -73,7 +79,7 @@ int info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     std::string version = "None";
     openSlideShow(*model, windowsPath(args[0]), prompter,
                   [&](std::string_view line) { version = shortenedForMessage(line); });
-    out << codepage::toUtf8(version) << '\n' << slideCountCaption(model->SlideCount) << '\n';
+    out << toTerminal(version) << '\n' << slideCountCaption(model->SlideCount) << '\n';
     return prompter.troubleShown() ? Trouble : Success;
 }
 
@@ -131,7 +137,28 @@ int merge(const std::vector<std::string>& args, std::ostream& err) {
 
 } // namespace
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+namespace {
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+} // namespace
+
+int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> args = arguments;
+    int number = codepage::active();
+    std::string problem;
+    if (!takeCodePageOption(args, number, problem))
+        return usage(err, problem);
+    // For this run only: a caller running vtshow again starts afresh.
+    struct Restore {
+        int old = codepage::active();
+        ~Restore() { codepage::setActive(old); }
+    } restore;
+    codepage::setActive(number);
+    return runCommand(args, out, err);
+}
+
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty())
         return usage(err, "no command given");
     const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -160,5 +187,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     return usage(err, "unknown command " + args[0]);
 }
+
+} // namespace
 
 } // namespace vt::cli

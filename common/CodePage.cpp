@@ -86,10 +86,30 @@ char fromCharacter(const SingleByteTable& table, char32_t cp) {
     return it != reverse.end() && it->first == cp ? static_cast<char>(it->second) : '?';
 }
 
-// iconv between a double-byte code page and UTF-8. What cannot be converted
-// becomes '?': one byte of code page text, or one UTF-8 sequence.
-std::string throughIconv(std::string_view text, const std::string& from, const std::string& to,
-                         bool fromUtf8Text) {
+using Capitals = std::array<unsigned char, 256>;
+
+Capitals capitalsOf(const SingleByteTable* table) {
+    Capitals made{};
+    for (unsigned c = 0; c < 256; ++c)
+        made[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    for (unsigned c = 0x80; table != nullptr && c < 256; ++c)
+        made[c] = table->capitals[c - 0x80];
+    return made;
+}
+
+std::string iconvName(int number) { return "CP" + std::to_string(number); }
+
+std::atomic<int>& activeNumber() {
+    static std::atomic<int> number{0}; // 0 until first asked
+    return number;
+}
+
+} // namespace
+
+// What cannot be converted becomes '?': one UTF-8 sequence, or one byte of
+// any other text.
+std::string convert(std::string_view text, const std::string& from, const std::string& to) {
+    const bool fromUtf8Text = from == "UTF-8";
     const iconv_t cd = ::iconv_open(to.c_str(), from.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1))
         return std::string(text.size(), '?');
@@ -118,26 +138,6 @@ std::string throughIconv(std::string_view text, const std::string& from, const s
     return out;
 }
 
-using Capitals = std::array<unsigned char, 256>;
-
-Capitals capitalsOf(const SingleByteTable* table) {
-    Capitals made{};
-    for (unsigned c = 0; c < 256; ++c)
-        made[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-    for (unsigned c = 0x80; table != nullptr && c < 256; ++c)
-        made[c] = table->capitals[c - 0x80];
-    return made;
-}
-
-std::string iconvName(int number) { return "CP" + std::to_string(number); }
-
-std::atomic<int>& activeNumber() {
-    static std::atomic<int> number{0}; // 0 until first asked
-    return number;
-}
-
-} // namespace
-
 bool isKnown(int number) { return singleByte(number) != nullptr || isDoubleByte(number); }
 
 bool isDoubleByte(int number) {
@@ -158,7 +158,7 @@ void setActive(int number) { activeNumber().store(number); }
 std::string toUtf8(std::string_view text, int number) {
     const SingleByteTable* table = singleByte(number);
     if (table == nullptr)
-        return throughIconv(text, iconvName(number), "UTF-8", false);
+        return convert(text, iconvName(number), "UTF-8");
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
@@ -171,7 +171,7 @@ std::string toUtf8(std::string_view text, int number) {
 std::string fromUtf8(std::string_view utf8, int number) {
     const SingleByteTable* table = singleByte(number);
     if (table == nullptr)
-        return throughIconv(utf8, "UTF-8", iconvName(number), true);
+        return convert(utf8, "UTF-8", iconvName(number));
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();)

@@ -34,6 +34,10 @@ std::string fromUtf8(std::string_view utf8, int number);
 std::string toUtf8(std::string_view text);
 std::string fromUtf8(std::string_view utf8);
 
+// Text from one of the system's character sets into another (iconv names,
+// such as "KOI8-R"); what the target lacks or the source breaks becomes '?'.
+std::string convert(std::string_view text, const std::string& from, const std::string& to);
+
 // Capitals of every byte in the active code page, as its own comparisons
 // that ignore letter case see them. A double-byte code page folds ASCII only.
 const std::array<unsigned char, 256>& capitals();
