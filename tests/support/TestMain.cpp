@@ -2,6 +2,10 @@
 
 #include "common/CodePage.h"
 
+#ifndef VT_GUI_TESTS
+#include "cli/TerminalText.h"
+#endif
+
 #include <gtest/gtest.h>
 
 #ifdef VT_GUI_TESTS
@@ -17,6 +21,9 @@ int main(int argc, char** argv) {
         ::unsetenv(name); // each defaults to a folder in the home
     // Tests that want another code page set it; the user's locale never leaks in.
     vt::codepage::setActive(vt::codepage::Default);
+#ifndef VT_GUI_TESTS
+    vt::cli::setTerminalCharset("UTF-8");
+#endif
     ::testing::InitGoogleTest(&argc, argv);
 #ifdef VT_GUI_TESTS
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0); // unless the caller chose a platform
