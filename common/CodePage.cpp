@@ -201,4 +201,6 @@ bool isAscii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+bool isMappable(std::string_view path) { return !isDoubleByte(active()) || isAscii(path); }
+
 } // namespace vt::codepage

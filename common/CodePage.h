@@ -42,8 +42,12 @@ std::string convert(std::string_view text, const std::string& from, const std::s
 // that ignore letter case see them. A double-byte code page folds ASCII only.
 const std::array<unsigned char, 256>& capitals();
 
-// Whether every byte is below 0x80: the only text a double-byte code page
-// lets the program split and compare byte by byte.
+// Whether every byte is below 0x80.
 bool isAscii(std::string_view text);
+// Whether a path (in the code page or on the host) may be split at its
+// backslashes and mapped byte by byte: always in a single-byte code page,
+// only an ASCII one in a double-byte code page, where a character's second
+// byte may be a backslash.
+bool isMappable(std::string_view path);
 
 } // namespace vt::codepage

@@ -78,6 +78,8 @@ std::string windowsFolder(const DriveMap& drives, const std::string& hostFolder)
 std::vector<std::string> rowFoldersFor(const MediaEntry& entry, std::string_view rowFolder,
                                        const NameIndex& index) {
     const std::string_view rest = std::string_view(entry.path).substr(rowFolder.size());
+    if (!codepage::isMappable(rest))
+        return {}; // it would stay unmappable in any folder
     const std::string below = hostText(folderPart(rest));
     const std::string belowKey = nameKey(below);
     std::vector<std::string> folders;
@@ -85,7 +87,7 @@ std::vector<std::string> rowFoldersFor(const MediaEntry& entry, std::string_view
         if (folder.size() <= below.size())
             continue;
         const std::string top = folder.substr(0, folder.size() - below.size());
-        if (nameKey(std::string_view(folder).substr(top.size())) == belowKey &&
+        if (codepage::isMappable(top) && nameKey(std::string_view(folder).substr(top.size())) == belowKey &&
             std::find(folders.begin(), folders.end(), top) == folders.end())
             folders.push_back(top);
     }
@@ -188,8 +190,10 @@ FileProposal proposeFile(const MediaCheck& check, std::size_t entryIndex, const 
     const MediaEntry& entry = check.entries[entryIndex];
     const std::string_view name = fileNamePart(entry.path);
     std::vector<Ranked> ranked;
-    for (std::string& folder : index.foldersOf(hostText(name)))
-        ranked.push_back({std::move(folder), 1, 0});
+    for (std::string& folder : index.foldersOf(hostText(name))) {
+        if (codepage::isMappable(folder) && codepage::isMappable(name))
+            ranked.push_back({std::move(folder), 1, 0});
+    }
     FileProposal proposal;
     proposal.entry = entryIndex;
     rank(ranked, folderPart(entry.path), proposal.tied);

@@ -106,8 +106,8 @@ std::optional<std::string> DriveMap::toHostAsWritten(std::string_view windowsPat
     } else if (isAbsolute(rest)) {
         return std::nullopt; // a colon anywhere else names no host file
     }
-    if (codepage::isDoubleByte(codepage::active()) && !codepage::isAscii(rest))
-        return std::nullopt; // a trail byte may be a backslash: never guess where names end
+    if (!codepage::isMappable(rest))
+        return std::nullopt; // never guess where the names of a double-byte path end
     std::string tail(rest);
     for (char& c : tail) {
         if (c == '\\')

@@ -103,6 +103,20 @@ TEST_F(CodePageShows, DoubleByteCodePagesMapOnlyAsciiPaths) {
               "[ListSlide] " + w + "表\\: 1 file, 1 missing\n"
               "  slide 3, not mappable: " + w + "表\\c.png\n"
               "3 files: 1 found, 0 missing, 2 not mappable\n|");
+
+    // Relink finds ASCII names in ASCII folders only.
+    folder.write("ascii/e.png", "x");
+    folder.write("写真/d.png", "x");
+    show.slides = {{"C:\\old\\e.png", "", "", "", ""},
+                   {"C:\\gone\\d.png", "", "", "", ""},
+                   {w + codepage::fromUtf8("写真\\b.png", 932), "", "", "", ""}};
+    folder.write("show.vts", show.bytes());
+    vtshow({"--codepage", "932", "relink", "--search", folder.host(), "-o",
+            folder.host("fixed.vts"), folder.host("show.vts")});
+    const std::string fixed = vtshow({"--codepage", "932", "check", folder.host("fixed.vts")});
+    EXPECT_TRUE(fixed.ends_with("3 files: 1 found, 0 missing, 2 not mappable\n|")) << fixed;
+    EXPECT_NE(fixed.find("[ListSlide] " + w + "ascii\\: 1 file, 0 missing"), std::string::npos);
+    EXPECT_NE(folder.read("fixed.vts").find("\"C:\\gone\\d.png\""), std::string::npos);
 }
 
 TEST_F(CodePageShows, TheTerminalGetsTheLocalesCharacterSetAndAListingFileTheCodePage) {
