@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <thread>
@@ -279,6 +280,8 @@ TEST_F(FindMissing, RowsAndMarksFollowTheCodePage) {
         open();
         EXPECT_EQ(item("ListSlide", 0)->text(), top + QString::fromUtf8("ФОТО\\"));
         EXPECT_EQ(item("ListSlide", 0)->toolTip(), "");
+        if (const char* folder = std::getenv("VT_SCREENSHOT_DIR")) // to look at the letters
+            dialog->grab().save(QDir(folder).filePath(QStringLiteral("frmEditPath-1251.png")));
         dialog.reset();
     }
     const test::ScopedCodePage japanese(932);
