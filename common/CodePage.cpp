@@ -97,6 +97,19 @@ Capitals capitalsOf(const SingleByteTable* table) {
     return made;
 }
 
+const Capitals& capitalsFor(int number) {
+    static const auto all = [] {
+        std::array<Capitals, SingleByteTables.size() + 1> made{};
+        for (std::size_t t = 0; t < SingleByteTables.size(); ++t)
+            made[t] = capitalsOf(&SingleByteTables[t]);
+        made.back() = capitalsOf(nullptr); // double-byte: ASCII only
+        return made;
+    }();
+    const SingleByteTable* table = singleByte(number);
+    return table == nullptr ? all.back()
+                            : all[static_cast<std::size_t>(table - SingleByteTables.data())];
+}
+
 std::string iconvName(int number) { return "CP" + std::to_string(number); }
 
 std::atomic<int>& activeNumber() {
@@ -180,16 +193,15 @@ std::string fromUtf8(std::string_view utf8, int number) {
 }
 
 const std::array<unsigned char, 256>& capitals() {
-    static const auto all = [] {
-        std::array<Capitals, SingleByteTables.size() + 1> made{};
-        for (std::size_t t = 0; t < SingleByteTables.size(); ++t)
-            made[t] = capitalsOf(&SingleByteTables[t]);
-        made.back() = capitalsOf(nullptr); // double-byte: ASCII only
-        return made;
-    }();
-    const SingleByteTable* table = singleByte(active());
-    return table == nullptr ? all.back()
-                            : all[static_cast<std::size_t>(table - SingleByteTables.data())];
+    // Asked for every comparison: one look at the last answer when the code
+    // page is still the same.
+    thread_local int number = 0;
+    thread_local const Capitals* last = nullptr;
+    if (active() != number) {
+        number = active();
+        last = &capitalsFor(number);
+    }
+    return *last;
 }
 
 std::string toUtf8(std::string_view text) { return toUtf8(text, active()); }
