@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <iconv.h>
 #include <utility>
 #include <vector>
@@ -112,10 +114,10 @@ const Capitals& capitalsFor(int number) {
 
 std::string iconvName(int number) { return "CP" + std::to_string(number); }
 
-std::atomic<int>& activeNumber() {
-    static std::atomic<int> number{0}; // 0 until first asked
-    return number;
-}
+// 0 and nullptr until first asked. The capitals are looked up for every
+// comparison that ignores case, so they are kept at hand.
+std::atomic<int> activeNumber{0};
+std::atomic<const Capitals*> activeCapitals{nullptr};
 
 } // namespace
 
@@ -158,25 +160,35 @@ bool isDoubleByte(int number) {
 }
 
 int active() {
-    int number = activeNumber().load();
-    if (number == 0) {
-        number = fromEnvironment();
-        activeNumber().store(number);
-    }
-    return number;
+    const int number = activeNumber.load();
+    if (number != 0)
+        return number;
+    setActive(fromEnvironment());
+    return activeNumber.load();
 }
 
-void setActive(int number) { activeNumber().store(number); }
+void setActive(int number) {
+    activeCapitals.store(&capitalsFor(number));
+    activeNumber.store(number);
+}
 
 std::string toUtf8(std::string_view text, int number) {
     const SingleByteTable* table = singleByte(number);
     if (table == nullptr)
         return convert(text, iconvName(number), "UTF-8");
     std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        appendUtf8(out, byte < 0x80 ? byte : table->characters[byte - 0x80]);
+    out.reserve(text.size() + text.size() / 8);
+    std::size_t at = 0;
+    while (at < text.size()) {
+        // Most of a path is ASCII: copy each run of it in one go.
+        std::size_t end = at;
+        while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80)
+            ++end;
+        out.append(text.data() + at, end - at);
+        if (end == text.size())
+            break;
+        appendUtf8(out, table->characters[static_cast<unsigned char>(text[end]) - 0x80]);
+        at = end + 1;
     }
     return out;
 }
@@ -193,15 +205,12 @@ std::string fromUtf8(std::string_view utf8, int number) {
 }
 
 const std::array<unsigned char, 256>& capitals() {
-    // Asked for every comparison: one look at the last answer when the code
-    // page is still the same.
-    thread_local int number = 0;
-    thread_local const Capitals* last = nullptr;
-    if (active() != number) {
-        number = active();
-        last = &capitalsFor(number);
+    const Capitals* known = activeCapitals.load();
+    if (known == nullptr) {
+        active();
+        known = activeCapitals.load();
     }
-    return *last;
+    return *known;
 }
 
 std::string toUtf8(std::string_view text) { return toUtf8(text, active()); }
@@ -209,7 +218,15 @@ std::string toUtf8(std::string_view text) { return toUtf8(text, active()); }
 std::string fromUtf8(std::string_view utf8) { return fromUtf8(utf8, active()); }
 
 bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
+    // Eight bytes at a time: a whole listing is looked at before it is written.
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        if (word & 0x8080808080808080ull)
+            return false;
+    }
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 

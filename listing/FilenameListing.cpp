@@ -117,7 +117,10 @@ void WriteFilenameListing(const SlideShowModel& model, const UtilityOptions& opt
                           std::string_view appFolder, Prompter& prompter) {
     const std::string path = std::string(appFolder) + std::string(texts::ListingFileName);
     // The desktop's text editor opens it, and reads UTF-8 whatever the shows' code page.
-    writeListingFile(path, codepage::toUtf8(filenameListingBytes(model, options)), prompter);
+    std::string bytes = filenameListingBytes(model, options);
+    if (!codepage::isAscii(bytes))
+        bytes = codepage::toUtf8(bytes);
+    writeListingFile(path, bytes, prompter);
 }
 
 bool ShowListingFile(bool useNotepad, std::string_view appFolder, ShellOpener& shell,
