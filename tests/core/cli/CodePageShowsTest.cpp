@@ -70,6 +70,17 @@ TEST_F(CodePageShows, EachFamilyFindsItsFilesIgnoringCaseAndWritesTheShowBackByt
     EXPECT_EQ(codepage::active(), 1252);
 }
 
+TEST_F(CodePageShows, TheDriveMapFindsEachComponentInTheCodePagesOwnLetterCase) {
+    folder.write("Фото/Лето/ДАЧА.png", "x");
+    const test::ScopedCodePage russian(1251);
+    EXPECT_EQ(DriveMap::current().toHost(w + codepage::fromUtf8("ФОТО\\лето\\дача.PNG")),
+              folder.host("Фото/Лето/ДАЧА.png"));
+    EXPECT_EQ(DriveMap::current().toWindows(folder.host("Фото/Лето/ДАЧА.png")),
+              w + codepage::fromUtf8("Фото\\Лето\\ДАЧА.png"));
+    // A letter the code page lacks cannot come back.
+    EXPECT_EQ(DriveMap::current().toWindows(folder.host("Zdjęcia")), w + "Zdj?cia");
+}
+
 TEST_F(CodePageShows, RelinkAndPackFollowTheCodePage) {
     writeShow(Families[1]);
     std::filesystem::rename(folder.host("фото"), folder.host("Лето 2024"));
