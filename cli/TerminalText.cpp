@@ -6,6 +6,7 @@
 #include <charconv>
 #include <clocale>
 #include <cstdlib>
+#include <iconv.h>
 #include <langinfo.h>
 #include <locale.h>
 #include <optional>
@@ -50,7 +51,14 @@ std::string terminalCharsetFromEnvironment() {
     } else {
         charset = charsetInName();
     }
-    return isUtf8OrAscii(charset) ? "UTF-8" : charset;
+    if (isUtf8OrAscii(charset))
+        return "UTF-8";
+    // A name the system cannot convert to would turn every name into '?'.
+    const iconv_t cd = ::iconv_open(charset.c_str(), "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return "UTF-8";
+    ::iconv_close(cd);
+    return charset;
 }
 
 const std::string& terminalCharset() {

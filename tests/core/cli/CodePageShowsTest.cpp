@@ -154,6 +154,16 @@ TEST_F(CodePageShows, TheTerminalGetsTheLocalesCharacterSetAndAListingFileTheCod
         cli::setTerminalCharset("UTF-8");
     }
 
+    // The locale's character set, UTF-8 for C, a name the system does not know,
+    // or none at all.
+    std::string charsets;
+    for (const char* locale : {"C", "ru_RU.KOI8-R", "de_DE.UTF-8", "xx_YY.NOSUCHSET", ""}) {
+        const test::ScopedEnvironment all("LC_ALL", locale), type("LC_CTYPE", nullptr),
+            lang("LANG", nullptr);
+        charsets += cli::terminalCharsetFromEnvironment() + " ";
+    }
+    EXPECT_EQ(charsets, "UTF-8 KOI8-R UTF-8 UTF-8 UTF-8 ");
+
     for (const char* wrong : {"--codepage 1200", "--codepage", "--codepage x1251"}) {
         std::vector<std::string> args{"info", show};
         std::string word;
