@@ -84,10 +84,14 @@ class Folders {
   public:
     void add(std::string_view path) { m_wanted.insert(upperCase(folderPart(path))); }
 
-    // Each row a folder, each wanted folder in one row, no row twice.
+    // Each row a folder, each wanted folder in one row, no row twice; each
+    // shown as the window shows it.
     void check(const std::vector<std::string>& rows) const {
         std::set<std::string> seen;
         for (const std::string& row : rows) {
+            const std::string shown = codepage::toUtf8(row);
+            require(codepage::isDoubleByte(codepage::active()) || codepage::fromUtf8(shown) == row,
+                    "a row does not come back from UTF-8");
             require(row.empty() || row.back() == '\\', "a folder row is not a folder");
             require(seen.insert(upperCase(row)).second, "a folder row is there twice");
         }
