@@ -79,13 +79,30 @@ char32_t decode(std::string_view s, std::size_t& i) {
     return cp;
 }
 
-char fromCharacter(const SingleByteTable& table, char32_t cp) {
-    if (cp < 0x80)
-        return static_cast<char>(cp);
+// A composed Vietnamese letter as 1258 writes it: base letter, tone mark.
+bool appendComposition(std::string& out, char32_t cp) {
+    const auto it = std::lower_bound(
+        Cp1258Compositions.begin(), Cp1258Compositions.end(), cp,
+        [](const Composition& entry, char32_t c) { return entry.letter < c; });
+    if (it == Cp1258Compositions.end() || it->letter != cp)
+        return false;
+    out += static_cast<char>(it->base);
+    out += static_cast<char>(it->mark);
+    return true;
+}
+
+void appendCharacter(std::string& out, const SingleByteTable& table, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+        return;
+    }
     const Reverse& reverse = reverseOf(table);
     const auto it = std::lower_bound(reverse.begin(), reverse.end(), cp,
                                      [](const auto& entry, char32_t c) { return entry.first < c; });
-    return it != reverse.end() && it->first == cp ? static_cast<char>(it->second) : '?';
+    if (it != reverse.end() && it->first == cp)
+        out += static_cast<char>(it->second);
+    else if (table.number != 1258 || !appendComposition(out, cp))
+        out += '?';
 }
 
 using Capitals = std::array<unsigned char, 256>;
@@ -200,7 +217,7 @@ std::string fromUtf8(std::string_view utf8, int number) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();)
-        out += fromCharacter(*table, decode(utf8, i));
+        appendCharacter(out, *table, decode(utf8, i));
     return out;
 }
 

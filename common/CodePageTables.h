@@ -14,4 +14,14 @@ struct SingleByteTable {
 
 extern const std::array<SingleByteTable, 10> SingleByteTables;
 
+// A composed letter that Windows-1258 writes as a base letter and a tone
+// mark; sorted by letter.
+struct Composition {
+    char16_t letter;
+    unsigned char base;
+    unsigned char mark;
+};
+
+extern const std::array<Composition, 173> Cp1258Compositions;
+
 } // namespace vt::codepage

@@ -11,9 +11,15 @@ Capitals follow Unicode's simple upper case, kept only when the capital is in
 the same code page and stays on the same side of ASCII (so that "ı" never
 equals "I" while "i" does not, and ASCII keeps its own rule).
 
+Windows-1258 writes most Vietnamese letters as a base letter and a tone
+mark. Linux file names usually hold the composed letter, so the table
+Cp1258Compositions lists, for every composed letter that 1258 lacks, the two
+bytes it is written as there.
+
     python3 tools/gen-codepages.py > common/CodePageTables.cpp
 """
 import codecs
+import unicodedata
 
 CODE_PAGES = [874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258]
 
@@ -33,6 +39,32 @@ def capital(number, byte, chars):
         if chars[other - 0x80] == ord(upper):
             return other
     return byte
+
+
+def encoded(text):
+    try:
+        return text.encode("cp1258")
+    except UnicodeEncodeError:
+        return None
+
+
+def compositions():
+    """(composed letter, base byte, tone mark byte) for 1258."""
+    found = []
+    for cp in range(0xC0, 0x1F00):
+        letter = chr(cp)
+        if encoded(letter) is not None:
+            continue
+        decomposed = unicodedata.normalize("NFD", letter)
+        for i, mark in enumerate(decomposed):
+            if unicodedata.combining(mark) == 0:
+                continue
+            base = unicodedata.normalize("NFC", decomposed[:i] + decomposed[i + 1:])
+            if (len(base) == 1 and encoded(base) and encoded(mark)
+                    and unicodedata.normalize("NFC", base + mark) == letter):
+                found.append((cp, encoded(base)[0], encoded(mark)[0]))
+                break
+    return found
 
 
 def rows(values, width, per_line):
@@ -61,6 +93,10 @@ def main():
         out.append("     {{")
         out.append(rows(capitals, 2, 12))
         out.append("     }}},")
+    out.append("}};")
+    found = compositions()
+    out += ["", "const std::array<Composition, %d> Cp1258Compositions = {{" % len(found)]
+    out.append(",\n".join("    {0x%04X, 0x%02X, 0x%02X}" % entry for entry in found))
     out += ["}};", "", "} // namespace vt::codepage"]
     print("\n".join(out))
 

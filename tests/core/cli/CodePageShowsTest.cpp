@@ -30,7 +30,7 @@ constexpr Family Families[] = {
     {1255, "תמונות\\ים.png", "תמונות/ים.png"},
     {1256, "صور\\بحر.png", "صور/بحر.png"},
     {1257, "NUOTRAUKOS\\JŪRA.png", "Nuotraukos/jūra.png"},
-    {1258, "ĐÀ\\ƠN.png", "đà/ơn.png"},
+    {1258, "ĐÀ LẠT\\ẢNH.png", "Đà Lạt/ảnh.png"}, // composed on disk, not in the show
     {874, "ภาพ\\ทะเล.png", "ภาพ/ทะเล.png"},
 };
 
@@ -44,7 +44,9 @@ class CodePageShows : public ::testing::Test {
     std::string writeShow(const Family& family) {
         folder.write(family.onDisk, "x");
         ShowFile show;
-        show.slides = {{w + codepage::fromUtf8(family.inShow, family.number), "", "", "", ""}};
+        const std::string path = codepage::fromUtf8(family.inShow, family.number);
+        EXPECT_EQ(path.find('?'), std::string::npos) << family.number; // every letter is there
+        show.slides = {{w + path, "", "", "", ""}};
         folder.write("show.vts", show.bytes());
         return show.bytes();
     }
@@ -54,9 +56,10 @@ TEST_F(CodePageShows, EachFamilyFindsItsFilesIgnoringCaseAndWritesTheShowBackByt
     for (const Family& family : Families) {
         const std::string bytes = writeShow(family);
         const std::string number = std::to_string(family.number);
-        const std::string inShow = family.inShow;
+        const std::string inShow = family.inShow, row = inShow.substr(0, inShow.find('\\') + 1);
         EXPECT_EQ(vtshow({"--codepage", number, "check", folder.host("show.vts")}),
-                  "0|[ListSlide] " + w + inShow.substr(0, inShow.find('\\') + 1) +
+                  "0|[ListSlide] " + w +
+                      codepage::toUtf8(codepage::fromUtf8(row, family.number), family.number) +
                       ": 1 file, 0 missing\n1 file: 1 found, 0 missing, 0 not mappable\n|")
             << number;
         EXPECT_EQ(vtshow({"merge", "--codepage", number, "--yes", "-o", folder.host(number + ".vts"),

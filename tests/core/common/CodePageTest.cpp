@@ -46,6 +46,9 @@ TEST(CodePage, SameNamesInEachFamilyAsTheirSystemsWriteThem) {
         EXPECT_EQ(codepage::toUtf8(c.bytes, c.number), c.utf8) << c.number;
         EXPECT_EQ(codepage::fromUtf8(c.utf8, c.number), c.bytes) << c.number;
     }
+    // A Vietnamese letter as a Linux name holds it, composed, is written as
+    // 1258 writes it: base letter and tone mark.
+    EXPECT_EQ(codepage::fromUtf8("Vi\u1ec7t \u1ea2nh", 1258), "Vi\xea\xf2t A\xd2nh");
     // A character the code page lacks, and broken UTF-8, become '?'.
     EXPECT_EQ(codepage::fromUtf8("Фото 写真 \xff", 1250), "???? ?? ?");
 }
