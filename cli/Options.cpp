@@ -30,8 +30,9 @@ constexpr std::array<CommandText, 7> Commands{{
      "              [--numbers] [-o FILE [--yes]] SHOW\n",
      "list     writes the listing of every file name that SHOW and the appended\n"
      "         shows refer to, in the chosen sections (all four by default), with\n"
-     "         numbers if asked; to FILE, or as it is to standard output. An existing\n"
-     "         FILE is replaced only with --yes.\n"},
+     "         numbers if asked; to FILE as the window writes it, in the shows'\n"
+     "         code page, or to standard output in the locale's character set. An\n"
+     "         existing FILE is replaced only with --yes.\n"},
     {"folders", "  vtshow folders [--append SHOW]... SHOW\n",
      "folders  prints the rows of the path editor's lists and its main sound file.\n"},
     {"check", "  vtshow check [--append SHOW]... SHOW\n",
@@ -56,7 +57,11 @@ constexpr std::array<CommandText, 7> Commands{{
 constexpr std::string_view Closing =
     "\n"
     "Options end at \"--\": every word after it is a show. vtshow COMMAND --help\n"
-    "shows one command's options. Exit status 2 means the command line was wrong.\n";
+    "shows one command's options. Exit status 2 means the command line was wrong.\n"
+    "\n"
+    "Every command takes --codepage N: the code page the shows' paths are in (874,\n"
+    "1250 to 1258, 932, 936, 949, 950), for this run. Without it, the one Wine\n"
+    "would use for the locale in LC_ALL, LC_CTYPE or LANG; 1252 for C and POSIX.\n";
 
 const CommandText* textOf(std::string_view command) {
     for (const CommandText& text : Commands) {

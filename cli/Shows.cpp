@@ -3,7 +3,8 @@
 #include "cli/CliTexts.h"
 #include "cli/ConsolePrompter.h"
 #include "cli/Options.h"
-#include "common/Cp1252.h"
+#include "cli/TerminalText.h"
+#include "common/CodePage.h"
 #include "common/PathText.h"
 #include "common/Texts.h"
 #include "patheditor/PathEditor.h"
@@ -159,8 +160,8 @@ bool relocate(SlideShowModel& model, const std::vector<std::string>& relocations
             prompter.tell(Icon::Exclamation, clitexts::NotStorable, typedNew);
             return false;
         }
-        const std::string oldPath = cp1252::fromUtf8(relocation.substr(0, split));
-        const NewPathCheck check = checkNewPath(oldPath, cp1252::fromUtf8(typedNew), prompter);
+        const std::string oldPath = fromTerminal(relocation.substr(0, split));
+        const NewPathCheck check = checkNewPath(oldPath, fromTerminal(typedNew), prompter);
         if (check.outcome == NewPathCheck::Refused)
             return false;
         if (!anyRowUnder(editor, oldPath))

@@ -1,6 +1,7 @@
 #include "cli/Terminal.h"
 
-#include "common/Cp1252.h"
+#include "cli/TerminalText.h"
+#include "common/CodePage.h"
 
 namespace vt::cli {
 namespace {
@@ -40,18 +41,18 @@ std::string escaped(std::string_view text, std::string_view keep, bool utf8) {
 } // namespace
 
 std::string terminalHostText(std::string_view utf8) {
-    return escaped(utf8, {}, true);
+    return utf8ToTerminal(escaped(utf8, {}, true));
 }
 
 std::string listingText(std::string_view bytes) {
-    return escaped(bytes, "\t\r\n", false);
+    return utf8ToTerminal(escaped(codepage::toUtf8(bytes), "\t\r\n", true));
 }
 
 std::string terminalText(std::string_view windowsText) {
     std::string out;
     for (std::size_t start = 0;;) {
         const std::size_t end = windowsText.find("\r\n", start);
-        out += terminalHostText(cp1252::toUtf8(windowsText.substr(start, end - start)));
+        out += terminalHostText(codepage::toUtf8(windowsText.substr(start, end - start)));
         if (end == std::string_view::npos)
             return out;
         out += '\n';

@@ -5,6 +5,8 @@
 #include "cli/MediaCommands.h"
 #include "cli/Options.h"
 #include "cli/Terminal.h"
+#include "cli/TerminalText.h"
+#include "common/CodePage.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
 #include "slideshow/FieldReader.h"
@@ -92,7 +94,28 @@ int merge(const std::vector<std::string>& args, std::ostream& out, std::ostream&
 
 } // namespace
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+namespace {
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+} // namespace
+
+int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> args = arguments;
+    int number = codepage::active();
+    std::string problem;
+    if (!takeCodePageOption(args, number, problem))
+        return usage(err, problem);
+    // For this run only: a caller running vtshow again starts afresh.
+    struct Restore {
+        int old = codepage::active();
+        ~Restore() { codepage::setActive(old); }
+    } restore;
+    codepage::setActive(number);
+    return runCommand(args, out, err);
+}
+
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty())
         return usage(err, "no command given");
     const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -121,5 +144,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     return usage(err, "unknown command " + args[0]);
 }
+
+} // namespace
 
 } // namespace vt::cli

@@ -1,31 +1,15 @@
 #include "common/PathText.h"
 
+#include "common/CodePage.h"
+
 #include <array>
 
 namespace vt {
 namespace {
 
-constexpr std::array<unsigned char, 256> makeUpperTable() {
-    std::array<unsigned char, 256> table{};
-    for (unsigned c = 0; c < 256; ++c)
-        table[c] = static_cast<unsigned char>(c);
-    for (unsigned c = 'a'; c <= 'z'; ++c)
-        table[c] = static_cast<unsigned char>(c - 32);
-    for (unsigned c = 0xE0; c <= 0xFE; ++c) {
-        if (c != 0xF7) // the division sign has no capital
-            table[c] = static_cast<unsigned char>(c - 32);
-    }
-    table[0x9A] = 0x8A; // s caron
-    table[0x9C] = 0x8C; // oe
-    table[0x9E] = 0x8E; // z caron
-    table[0xFF] = 0x9F; // y diaeresis
-    return table;
-}
-
-constexpr auto UpperTable = makeUpperTable();
-
-char upper(char c) {
-    return static_cast<char>(UpperTable[static_cast<unsigned char>(c)]);
+// Looked up once per text: the code page is the same for all of it.
+char upper(const std::array<unsigned char, 256>& capitals, char c) {
+    return static_cast<char>(capitals[static_cast<unsigned char>(c)]);
 }
 
 } // namespace
@@ -47,17 +31,19 @@ std::string withTrailingBackslash(std::string text) {
 }
 
 std::string upperCase(std::string_view text) {
+    const auto& capitals = codepage::capitals();
     std::string out(text);
     for (char& c : out)
-        c = upper(c);
+        c = upper(capitals, c);
     return out;
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
+    const auto& capitals = codepage::capitals();
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (upper(a[i]) != upper(b[i]))
+        if (upper(capitals, a[i]) != upper(capitals, b[i]))
             return false;
     }
     return true;

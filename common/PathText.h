@@ -20,7 +20,7 @@ inline bool isAbsolute(std::string_view path) {
 // Appends a backslash unless the text already ends in one.
 std::string withTrailingBackslash(std::string text);
 
-// Windows-1252 upper case, as the system's own comparisons see it.
+// Upper case in the active code page, as the system's own comparisons see it.
 std::string upperCase(std::string_view text);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix);

@@ -12,7 +12,7 @@ enum class Buttons { Ok, OkCancel, YesNo };
 
 enum class Answer { Ok, Cancel, Yes, No };
 
-// One message box. The text is Windows-1252 with CR LF between lines; the
+// One message box. The text is in the code page with CR LF between lines; the
 // title is always the program's name.
 struct Message {
     std::string text;

@@ -5,13 +5,14 @@
 #include <string>
 #include <string_view>
 
-// The program keeps Windows-1252 text; Qt shows UTF-16. These cross over.
+// The program keeps text in the active code page; Qt shows UTF-16. These
+// cross over.
 namespace vt {
 
-QString toQString(std::string_view cp1252);
+QString toQString(std::string_view text);
 std::string fromQString(const QString& text);
 
 // Message texts break lines with CR LF; Qt wants LF.
-QString toDisplayText(std::string_view cp1252);
+QString toDisplayText(std::string_view text);
 
 } // namespace vt

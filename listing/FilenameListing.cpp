@@ -1,5 +1,6 @@
 #include "listing/FilenameListing.h"
 
+#include "common/CodePage.h"
 #include "common/Numbers.h"
 #include "common/Prompter.h"
 #include "common/Texts.h"
@@ -115,7 +116,11 @@ bool writeListingFile(std::string_view path, std::string_view bytes, Prompter& p
 void WriteFilenameListing(const SlideShowModel& model, const UtilityOptions& options,
                           std::string_view appFolder, Prompter& prompter) {
     const std::string path = std::string(appFolder) + std::string(texts::ListingFileName);
-    writeListingFile(path, filenameListingBytes(model, options), prompter);
+    // The desktop's text editor opens it, and reads UTF-8 whatever the shows' code page.
+    std::string bytes = filenameListingBytes(model, options);
+    if (!codepage::isAscii(bytes))
+        bytes = codepage::toUtf8(bytes);
+    writeListingFile(path, bytes, prompter);
 }
 
 bool ShowListingFile(bool useNotepad, std::string_view appFolder, ShellOpener& shell,

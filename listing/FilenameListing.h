@@ -12,14 +12,15 @@ class Prompter;
 class ShellOpener;
 
 // The listing of every file name the model refers to, in the sections the
-// options switch on: Windows-1252 text, CR LF after every line.
+// options switch on: text in the shows' code page, CR LF after every line.
 std::string filenameListingBytes(const SlideShowModel& model, const UtilityOptions& options);
 
 // Writes the listing to a file, replacing it. A failure is told to the user;
 // what was written before it stays. False on failure.
 bool writeListingFile(std::string_view path, std::string_view bytes, Prompter& prompter);
 
-// Writes VTUtil.tmp in the program folder (which ends in a backslash).
+// Writes VTUtil.tmp in the program folder (which ends in a backslash), in
+// UTF-8 for the desktop's text editor.
 void WriteFilenameListing(const SlideShowModel& model, const UtilityOptions& options,
                           std::string_view appFolder, Prompter& prompter);
 

@@ -1,6 +1,6 @@
 #include "media/HostFolders.h"
 
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "common/PathText.h"
 
 #include <algorithm>
@@ -104,7 +104,7 @@ std::string nameKey(std::string_view hostName) {
     const bool ascii = std::all_of(hostName.begin(), hostName.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (!ascii)
-        return upperCase(cp1252::fromUtf8(hostName));
+        return upperCase(codepage::fromUtf8(hostName));
     std::string key(hostName);
     for (char& c : key) {
         if (c >= 'a' && c <= 'z')

@@ -6,7 +6,7 @@
 #include <vector>
 
 // Host folders read once each, and file names compared the way Windows
-// compares them: Windows-1252 letters, case ignored.
+// compares them: the code page's letters, case ignored.
 namespace vt::media {
 
 // The key a host (UTF-8) file name is looked up by.

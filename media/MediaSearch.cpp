@@ -1,6 +1,6 @@
 #include "media/MediaSearch.h"
 
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "common/PathText.h"
 #include "media/HostFolders.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 // Windows text as a host name: backslashes become slashes.
 std::string hostText(std::string_view windows) {
-    std::string host = cp1252::toUtf8(windows);
+    std::string host = codepage::toUtf8(windows);
     std::replace(host.begin(), host.end(), '\\', '/');
     return host;
 }
@@ -78,6 +78,8 @@ std::string windowsFolder(const DriveMap& drives, const std::string& hostFolder)
 std::vector<std::string> rowFoldersFor(const MediaEntry& entry, std::string_view rowFolder,
                                        const NameIndex& index) {
     const std::string_view rest = std::string_view(entry.path).substr(rowFolder.size());
+    if (!codepage::isMappable(rest))
+        return {}; // it would stay unmappable in any folder
     const std::string below = hostText(folderPart(rest));
     const std::string belowKey = nameKey(below);
     std::vector<std::string> folders;
@@ -85,7 +87,7 @@ std::vector<std::string> rowFoldersFor(const MediaEntry& entry, std::string_view
         if (folder.size() <= below.size())
             continue;
         const std::string top = folder.substr(0, folder.size() - below.size());
-        if (nameKey(std::string_view(folder).substr(top.size())) == belowKey &&
+        if (codepage::isMappable(top) && nameKey(std::string_view(folder).substr(top.size())) == belowKey &&
             std::find(folders.begin(), folders.end(), top) == folders.end())
             folders.push_back(top);
     }
@@ -194,7 +196,9 @@ FileProposal proposeFile(const MediaCheck& check, std::size_t entryIndex, const 
     FileProposal proposal;
     std::vector<Ranked> ranked;
     for (std::string& folder : index.foldersOf(hostText(name))) {
-        if (codePageHolds(folder))
+        if (!codepage::isMappable(name))
+            break; // a double-byte name is never guessed at
+        if (codePageHolds(folder) && codepage::isMappable(folder))
             ranked.push_back({std::move(folder), 1, 0});
         else
             proposal.unstorable.push_back(std::move(folder) + hostText(name));

@@ -1,6 +1,6 @@
 #include "pack/Pack.h"
 
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
 #include "common/Prompter.h"
@@ -57,7 +57,7 @@ std::string& fieldOf(SlideShowModel& m, const MediaEntry& entry) {
 
 // A relative Windows path of the pack as a host path below its folder.
 std::string hostRelative(std::string_view relative) {
-    std::string host = cp1252::toUtf8(relative);
+    std::string host = codepage::toUtf8(relative);
     std::replace(host.begin(), host.end(), '\\', '/');
     return host;
 }
@@ -105,7 +105,7 @@ class Planner {
         if (auto known = m_targets.find(entry.hostPath); known != m_targets.end())
             return known->second;
         Folder& folder = folderOf(hostFolderOf(entry.hostPath));
-        const std::string name = cp1252::fromUtf8(hostNameOf(entry.hostPath));
+        const std::string name = codepage::fromUtf8(hostNameOf(entry.hostPath));
         const std::size_t room = std::min(NameLimit, PathLimit - folder.name.size() - 1);
         std::string packed = folder.names.claim(windowsSafeName(name), room);
         if (packed.empty())
@@ -178,7 +178,7 @@ std::optional<NameSet> checkFolder(const std::string& folder, const std::string&
     bool empty = true;
     std::error_code error;
     for (const auto& item : stdfs::directory_iterator(host, error)) {
-        names.add(cp1252::fromUtf8(item.path().filename().string()));
+        names.add(codepage::fromUtf8(item.path().filename().string()));
         empty = false;
     }
     if (error) {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 // File and folder names a packed show can carry to Windows. Names are
-// Windows-1252 text, as everything inside the program.
+// code page text, as everything inside the program.
 namespace vt::pack {
 
 // The longest name a packed folder gets, so that the files in it keep room

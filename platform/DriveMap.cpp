@@ -1,6 +1,6 @@
 #include "platform/DriveMap.h"
 
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "common/PathText.h"
 
 #include <algorithm>
@@ -39,10 +39,10 @@ std::string matchEntry(const std::string& folder, const std::string& name) {
                                             ::closedir);
     if (!dir)
         return name;
-    const std::string wanted = cp1252::fromUtf8(name);
+    const std::string wanted = codepage::fromUtf8(name);
     while (const dirent* entry = ::readdir(dir.get())) {
         if (codePageHolds(entry->d_name) &&
-            equalsIgnoringCase(cp1252::fromUtf8(entry->d_name), wanted))
+            equalsIgnoringCase(codepage::fromUtf8(entry->d_name), wanted))
             return entry->d_name;
     }
     return name;
@@ -72,7 +72,7 @@ std::optional<std::string> pinnedHost(std::string_view windowsPath) {
         const auto pin = all.hosts.find(windowsPath.substr(0, end));
         if (pin == all.hosts.end())
             continue;
-        std::string rest = cp1252::toUtf8(windowsPath.substr(end));
+        std::string rest = codepage::toUtf8(windowsPath.substr(end));
         std::replace(rest.begin(), rest.end(), '\\', '/');
         return pin->second + rest;
     }
@@ -144,12 +144,14 @@ std::optional<std::string> DriveMap::toHostAsWritten(std::string_view windowsPat
     } else if (isAbsolute(rest)) {
         return std::nullopt; // a colon anywhere else names no host file
     }
+    if (!codepage::isMappable(rest))
+        return std::nullopt; // never guess where the names of a double-byte path end
     std::string tail(rest);
     for (char& c : tail) {
         if (c == '\\')
             c = '/';
     }
-    return host + cp1252::toUtf8(tail); // the root is host text already
+    return host + codepage::toUtf8(tail); // the root is host text already
 }
 
 std::optional<std::string> DriveMap::toHost(std::string_view windowsPath) const {
@@ -205,7 +207,7 @@ std::string DriveMap::toWindows(std::string_view hostPath) const {
     windows += ':';
     for (char c : hostPath.substr(best))
         windows += c == '/' ? '\\' : c;
-    return cp1252::fromUtf8(windows);
+    return codepage::fromUtf8(windows);
 }
 
 std::string DriveMap::toWindowsFromUser(std::string_view hostPath) const {
@@ -216,7 +218,7 @@ std::string DriveMap::toWindowsFromUser(std::string_view hostPath) const {
 }
 
 bool codePageHolds(std::string_view hostText) {
-    return cp1252::toUtf8(cp1252::fromUtf8(hostText)) == hostText;
+    return codepage::toUtf8(codepage::fromUtf8(hostText)) == hostText;
 }
 
 bool storableAsNamed(std::string_view windowsPath) {

@@ -11,8 +11,9 @@ namespace vt {
 // paths. Z: is the host root; other drive letters come from the links in
 // $WINEPREFIX/dosdevices (default ~/.wine), as Wine sets them up.
 //
-// Windows paths are Windows-1252; host paths are UTF-8. A host character that
-// Windows-1252 lacks becomes '?', so only such paths fail to round-trip.
+// Windows paths are in the active code page; host paths are UTF-8. A host
+// character that the code page lacks becomes '?', so only such paths fail to
+// round-trip. Under a double-byte code page only ASCII paths map at all.
 class DriveMap {
 public:
     // Drive letter (upper case) -> host folder, without a trailing slash

@@ -6,7 +6,7 @@
 #include <string_view>
 
 // Windows profile (INI) files, read and written the way Windows does it, on
-// Windows-1252 bytes. The viewer shares VANTORA.INI with us, so writing
+// bytes in the code page. The viewer shares VANTORA.INI with us, so writing
 // changes only the one line it must and keeps every other byte.
 namespace vt {
 

@@ -1,6 +1,6 @@
 #include "platform/ProgramLookup.h"
 
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "common/PathText.h"
 #include "platform/CommandLine.h"
 #include "platform/DriveMap.h"
@@ -68,7 +68,7 @@ std::vector<std::string> editorArguments(std::string_view arguments) {
     const std::string document = documentArgument(arguments);
     if (document.empty())
         return {};
-    return {documentOnHost(document).value_or(cp1252::toUtf8(document))};
+    return {documentOnHost(document).value_or(codepage::toUtf8(document))};
 }
 
 // A native build beside the Windows program, else the Windows program
@@ -107,7 +107,7 @@ HostLookup lookUpReading(const ProgramReading& reading, const ProgramSearch& sea
     if (!lookup.command)
         return lookup;
     for (const std::string& argument : splitArguments(reading.arguments))
-        lookup.command->argv.push_back(cp1252::toUtf8(argument));
+        lookup.command->argv.push_back(codepage::toUtf8(argument));
     return lookup;
 }
 

@@ -1,6 +1,6 @@
 #include "shortcuts/DesktopEntry.h"
 
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "common/PathText.h"
 #include "platform/CommandLine.h"
 #include "platform/DriveMap.h"
@@ -42,7 +42,7 @@ std::string_view withoutLinkExtension(std::string_view path) {
 // A link named ".lnk" alone has no name of its own: it shows its target.
 std::string launcherName(std::string_view linkPath, std::string_view target) {
     const std::string_view name = fileNamePart(withoutLinkExtension(linkPath));
-    return cp1252::toUtf8(name.empty() ? target : name);
+    return codepage::toUtf8(name.empty() ? target : name);
 }
 
 // The launcher is replaced in one step, so that a failure leaves no half
@@ -111,7 +111,7 @@ std::vector<std::string> launchCommand(std::string_view target, const ProgramSea
     }
     const auto host = documentOnHost(target);
     if (!host)
-        throw std::runtime_error("no host file for " + cp1252::toUtf8(target));
+        throw std::runtime_error("no host file for " + codepage::toUtf8(target));
     if (program)
         return {*host};
     return {std::string(DocumentOpener), *host};
@@ -137,10 +137,10 @@ std::int32_t DesktopEntryShortcutHelper::CreateShortcut(std::string& linkPath, s
     const auto host = DriveMap::current().toHost(std::string(withoutLinkExtension(linkPath)) +
                                                  std::string(LauncherExtension));
     if (!host || host->empty())
-        throw std::runtime_error("no host file for " + cp1252::toUtf8(linkPath));
+        throw std::runtime_error("no host file for " + codepage::toUtf8(linkPath));
     std::string folder;
     if (!workingFolder.empty())
-        folder = DriveMap::current().toHost(workingFolder).value_or(cp1252::toUtf8(workingFolder));
+        folder = DriveMap::current().toHost(workingFolder).value_or(codepage::toUtf8(workingFolder));
     const std::string text =
         desktopEntryText(launcherName(linkPath, target), launchCommand(target, m_search), folder);
     writeLauncher(*host, text);

@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 
+#include "common/CodePage.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
 #include "patheditor/FolderLists.h"
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
@@ -32,6 +34,16 @@ Stage stageFor(char first) {
     if (first == '\t')
         return Stage::Append;
     return Stage::Lists;
+}
+
+// The code page, chosen by the last byte: a quarter of the inputs run under
+// one of the others, single-byte and double-byte, so their letter cases and
+// path mapping get fuzzed too, while the rest stays on Windows-1252.
+int codePageFor(char last) {
+    static constexpr int Others[] = {874, 1250, 1251, 1253, 1254, 1255, 1256, 1257, 1258,
+                                     932, 936, 949, 950};
+    const auto byte = static_cast<unsigned char>(last);
+    return byte % 4 != 3 ? 1252 : Others[(byte / 4) % std::size(Others)];
 }
 
 // One folder for the whole run; each input replaces the one show in it, so
@@ -72,10 +84,14 @@ class Folders {
   public:
     void add(std::string_view path) { m_wanted.insert(upperCase(folderPart(path))); }
 
-    // Each row a folder, each wanted folder in one row, no row twice.
+    // Each row a folder, each wanted folder in one row, no row twice; each
+    // shown as the window shows it.
     void check(const std::vector<std::string>& rows) const {
         std::set<std::string> seen;
         for (const std::string& row : rows) {
+            const std::string shown = codepage::toUtf8(row);
+            require(codepage::isDoubleByte(codepage::active()) || codepage::fromUtf8(shown) == row,
+                    "a row does not come back from UTF-8");
             require(row.empty() || row.back() == '\\', "a folder row is not a folder");
             require(seen.insert(upperCase(row)).second, "a folder row is there twice");
         }
@@ -112,6 +128,7 @@ void run(std::string_view bytes) {
     std::string version; // copied, so that a line outliving the file's bytes shows
     const VersionLineSink versionLine = [&version](std::string_view line) { version = line; };
 
+    codepage::setActive(codePageFor(bytes.back()));
     openSlideShow(model, s.showPath, prompter, versionLine);
     checkCounts(model);
     const Stage stage = stageFor(bytes.front());

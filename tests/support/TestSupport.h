@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Prompter.h"
+#include "common/CodePage.h"
 #include "platform/DriveMap.h"
 
 #include <deque>
@@ -81,6 +82,14 @@ struct ScopedDriveMap : Undo {
     explicit ScopedDriveMap(DriveMap map)
         : Undo([old = DriveMap::current()] { DriveMap::setCurrent(old); }) {
         DriveMap::setCurrent(std::move(map));
+    }
+};
+
+// Makes number the program's code page for one test.
+struct ScopedCodePage : Undo {
+    explicit ScopedCodePage(int number)
+        : Undo([old = codepage::active()] { codepage::setActive(old); }) {
+        codepage::setActive(number);
     }
 };
 

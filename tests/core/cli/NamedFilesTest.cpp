@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "VtshowRun.h"
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "platform/FileSystem.h"
 
 #include <filesystem>
@@ -117,7 +117,7 @@ TEST_F(NamedFiles, EveryWriteLandsOnExactlyTheFileNamedAndNeverOnAShowRead) {
 // show cannot name instead of dropping them silently.
 TEST_F(NamedFiles, RelinkSaysWhichFoundFoldersAShowCannotHold) {
     ShowFile show;
-    const std::string w = cp1252::fromUtf8(folder.win());
+    const std::string w = codepage::fromUtf8(folder.win());
     show.slides = {{w + "pics\\a.jpg", "", "", "", ""}, {w + "old\\b.jpg", "", "", "", ""}};
     folder.write("moved.vts", show.bytes());
     folder.write("moved/写真/a.jpg", "a");

@@ -1,4 +1,4 @@
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
 
@@ -51,9 +51,9 @@ TEST(PathText, SplitsAtTheLastBackslashAndIgnoresCaseTheWindows1252Way) {
 TEST(Cp1252, EveryByteComesBackAndBrokenUtf8BecomesQuestionMarks) {
     std::string all(255, '\0');
     std::iota(all.begin(), all.end(), '\x01');
-    EXPECT_EQ(cp1252::fromUtf8(cp1252::toUtf8(all)), all);
-    EXPECT_EQ(cp1252::fromUtf8("\u20ac\u00e9\u4e2d"), "\x80\xe9?");
-    EXPECT_EQ(cp1252::fromUtf8("a\xff-\xc0\xaf"), "a?-?"); // a broken byte, an overlong sequence
+    EXPECT_EQ(codepage::fromUtf8(codepage::toUtf8(all)), all);
+    EXPECT_EQ(codepage::fromUtf8("\u20ac\u00e9\u4e2d"), "\x80\xe9?");
+    EXPECT_EQ(codepage::fromUtf8("a\xff-\xc0\xaf"), "a?-?"); // a broken byte, an overlong sequence
 }
 
 } // namespace vt

@@ -100,3 +100,21 @@ TEST(FilenameListing, AFullDiskKeepsTheLastListing) {
 
 } // namespace
 } // namespace vt
+
+namespace vt {
+namespace {
+
+TEST(FilenameListing, TheWindowsListingIsUtf8ForTheTextEditor) {
+    const test::ScopedCodePage russian(1251);
+    test::TempFolder folder;
+    test::RecordingPrompter prompter;
+    const auto model = test::makeModel({{"C:\\\xd4\xee\xf2\xee\\\xeb\xe5\xf2\xee.png", "", ""}});
+    const UtilityOptions slidesOnly{.chkTexture = false, .chkSound = false, .chkPlayList = false};
+    WriteFilenameListing(*model, slidesOnly, folder.win(""), prompter);
+    EXPECT_EQ(folder.read("VTUtil.tmp"), "\r\n\t*** Slide Show Image and/or Movie Files\r\n\r\n"
+                                         "C:\\Фото\\лето.png\r\n");
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+} // namespace
+} // namespace vt

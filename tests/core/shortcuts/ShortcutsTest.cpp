@@ -3,7 +3,7 @@
 
 #include "FakeSeams.h"
 #include "app/Settings.h"
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -97,7 +97,7 @@ TEST_F(Shortcuts, DocumentShortcutsStartExactlyTheLastImageOrShowWhateverItsName
                                    " lead and trail ", "tab\there\nnew line.jpg", "-dash.jpg"}) {
         paths.LastOpenedFile = temp.win("Pics\\") + name;
         commands.CmdCreate2_Click();
-        const std::string host = cp1252::toUtf8(name), file = "Desk top/" + host + ".desktop";
+        const std::string host = codepage::toUtf8(name), file = "Desk top/" + host + ".desktop";
         EXPECT_EQ(stdfs::status(temp.host(file)).permissions(), stdfs::perms(0755)) << name;
         EXPECT_EQ(temp.read(file), desktopEntryText(host, {"xdg-open", temp.host("Pics/" + host)},
                                                     temp.host("Pics/")));

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "common/Cp1252.h"
+#include "common/CodePage.h"
 #include "common/TabControl.h"
 
 #include <filesystem>
@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, CreateKnowsTheOpenedShowByAnyNameAndRefusesANameItCannotK
 
     pickAndClick(namedByUser(temp.host("Café.vts")).windows, "CmdCreateSS");
     EXPECT_EQ(temp.read("Café.vts"), source);
-    EXPECT_EQ(window->programPaths().LastSlideShow, cp1252::fromUtf8(temp.win("Café.vts")));
+    EXPECT_EQ(window->programPaths().LastSlideShow, codepage::fromUtf8(temp.win("Café.vts")));
 }
 
 } // namespace

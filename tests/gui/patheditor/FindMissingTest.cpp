@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <thread>
@@ -258,6 +259,37 @@ TEST_F(FindMissing, CancelStopsTheWalkAndChangesNothing) {
     EXPECT_EQ(label.find("Files: 0\n"), std::string::npos) << label;
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(rows("ListSlide"), "*C:\\Pics\\Beach\\;*C:\\Trip\\;");
+}
+
+} // namespace
+} // namespace vt
+
+namespace vt {
+namespace {
+
+// The rows show the show's own alphabet, and the marks follow its code page:
+// a Russian show finds its files whatever their letter case; under Japanese
+// a path that is not plain ASCII is not mappable.
+TEST_F(FindMissing, RowsAndMarksFollowTheCodePage) {
+    temp.write("фото/лето.jpg", "x");
+    temp.write("写真/a.jpg", "x");
+    const QString top = QString::fromStdString(temp.win());
+    {
+        const test::ScopedCodePage russian(1251);
+        model = test::makeModel({{temp.win("\xd4\xce\xd2\xce\\\xcb\xe5\xf2\xee.jpg"), "", ""}});
+        open();
+        EXPECT_EQ(item("ListSlide", 0)->text(), top + QString::fromUtf8("ФОТО\\"));
+        EXPECT_EQ(item("ListSlide", 0)->toolTip(), "");
+        if (const char* folder = std::getenv("VT_SCREENSHOT_DIR")) // to look at the letters
+            dialog->grab().save(QDir(folder).filePath(QStringLiteral("frmEditPath-1251.png")));
+        dialog.reset();
+    }
+    const test::ScopedCodePage japanese(932);
+    model = test::makeModel({{temp.win("\x8e\xca\x90\x5e\\a.jpg"), "", ""}});
+    open();
+    EXPECT_EQ(item("ListSlide", 0)->text(), top + QString::fromUtf8("写真\\"));
+    EXPECT_EQ(item("ListSlide", 0)->toolTip(),
+              "Files: 1    Missing: 0    Not mappable: 1\n" + top + QString::fromUtf8("写真\\a.jpg"));
 }
 
 } // namespace

@@ -1,0 +1,180 @@
+#include "TestSupport.h"
+
+#include "VtshowRun.h"
+#include "cli/TerminalText.h"
+#include "common/CodePage.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vt {
+namespace {
+
+using test::ShowFile;
+using test::vtshow;
+
+// One show per code page family: the folder and file as the show writes them
+// (in another letter case where the script has one) and as they are on disk.
+struct Family {
+    int number;
+    const char* inShow; // UTF-8 here, code page bytes in the show
+    const char* onDisk;
+};
+
+constexpr Family Families[] = {
+    {1250, "ZDJĘCIA\\łÓdź.png", "Zdjęcia/Łódź.png"},
+    {1251, "ФОТО\\Лето.png", "фото/лето.png"},
+    {1253, "ΦΩΤΟΓΡΑΦΊΕΣ\\θάλασσα.png", "Φωτογραφίες/Θάλασσα.png"},
+    {1254, "FOTOĞRAFLAR\\ŞEHIR.png", "Fotoğraflar/şehir.png"},
+    {1255, "תמונות\\ים.png", "תמונות/ים.png"},
+    {1256, "صور\\بحر.png", "صور/بحر.png"},
+    {1257, "NUOTRAUKOS\\JŪRA.png", "Nuotraukos/jūra.png"},
+    {1258, "ĐÀ LẠT\\ẢNH.png", "Đà Lạt/ảnh.png"}, // composed on disk, not in the show
+    {874, "ภาพ\\ทะเล.png", "ภาพ/ทะเล.png"},
+};
+
+class CodePageShows : public ::testing::Test {
+  protected:
+    test::ScopedDriveMap drives{DriveMap({})};
+    test::TempFolder folder;
+    const std::string w = folder.win();
+
+    // A show of one slide in the family's code page, its file on disk.
+    std::string writeShow(const Family& family) {
+        folder.write(family.onDisk, "x");
+        ShowFile show;
+        const std::string path = codepage::fromUtf8(family.inShow, family.number);
+        EXPECT_EQ(path.find('?'), std::string::npos) << family.number; // every letter is there
+        show.slides = {{w + path, "", "", "", ""}};
+        folder.write("show.vts", show.bytes());
+        return show.bytes();
+    }
+};
+
+TEST_F(CodePageShows, EachFamilyFindsItsFilesIgnoringCaseAndWritesTheShowBackByteForByte) {
+    for (const Family& family : Families) {
+        const std::string bytes = writeShow(family);
+        const std::string number = std::to_string(family.number);
+        const std::string inShow = family.inShow, row = inShow.substr(0, inShow.find('\\') + 1);
+        EXPECT_EQ(vtshow({"--codepage", number, "check", folder.host("show.vts")}),
+                  "0|[ListSlide] " + w +
+                      codepage::toUtf8(codepage::fromUtf8(row, family.number), family.number) +
+                      ": 1 file, 0 missing\n1 file: 1 found, 0 missing, 0 not mappable\n|")
+            << number;
+        EXPECT_EQ(vtshow({"merge", "--codepage", number, "--yes", "-o", folder.host(number + ".vts"),
+                          folder.host("show.vts")}),
+                  "0||");
+        EXPECT_EQ(folder.read(number + ".vts"), bytes) << number;
+        std::filesystem::remove_all(folder.host(family.onDisk).substr(
+            0, folder.host().size() + std::string(family.onDisk).find('/')));
+    }
+    // The code page is for that run only.
+    EXPECT_EQ(codepage::active(), 1252);
+}
+
+TEST_F(CodePageShows, TheDriveMapFindsEachComponentInTheCodePagesOwnLetterCase) {
+    folder.write("Фото/Лето/ДАЧА.png", "x");
+    const test::ScopedCodePage russian(1251);
+    EXPECT_EQ(DriveMap::current().toHost(w + codepage::fromUtf8("ФОТО\\лето\\дача.PNG")),
+              folder.host("Фото/Лето/ДАЧА.png"));
+    EXPECT_EQ(DriveMap::current().toWindows(folder.host("Фото/Лето/ДАЧА.png")),
+              w + codepage::fromUtf8("Фото\\Лето\\ДАЧА.png"));
+    // A letter the code page lacks cannot come back.
+    EXPECT_EQ(DriveMap::current().toWindows(folder.host("Zdjęcia")), w + "Zdj?cia");
+}
+
+TEST_F(CodePageShows, RelinkAndPackFollowTheCodePage) {
+    writeShow(Families[1]);
+    std::filesystem::rename(folder.host("фото"), folder.host("Лето 2024"));
+    EXPECT_TRUE(vtshow({"--codepage", "1251", "relink", "--search", folder.host(), "--yes", "-o",
+                        folder.host("fixed.vts"), folder.host("show.vts")})
+                    .starts_with("0|"));
+    EXPECT_NE(folder.read("fixed.vts").find(codepage::fromUtf8(w + "Лето 2024\\Лето.png", 1251)),
+              std::string::npos);
+
+    EXPECT_TRUE(vtshow({"pack", "--codepage", "1251", "-o", folder.host("packed"),
+                        folder.host("fixed.vts")})
+                    .starts_with("0|"));
+    EXPECT_TRUE(folder.exists("packed/Лето 2024/лето.png"));
+    EXPECT_EQ(vtshow({"check", "--codepage", "1251", folder.host("packed/fixed.vts")}),
+              "0|[ListSlide] " + w + "packed\\Лето 2024\\: 1 file, 0 missing\n"
+              "1 file: 1 found, 0 missing, 0 not mappable\n|");
+}
+
+TEST_F(CodePageShows, DoubleByteCodePagesMapOnlyAsciiPaths) {
+    folder.write("pics/a.png", "x");
+    folder.write("写真/b.png", "x");
+    ShowFile show;
+    show.slides = {{w + "pics\\a.png", "", "", "", ""},
+                   {w + codepage::fromUtf8("写真\\b.png", 932), "", "", "", ""},
+                   {w + codepage::fromUtf8("表\\c.png", 932), "", "", "", ""}};
+    folder.write("show.vts", show.bytes());
+    EXPECT_EQ(vtshow({"--codepage", "932", "check", folder.host("show.vts")}),
+              "1|[ListSlide] " + w + "pics\\: 1 file, 0 missing\n"
+              "[ListSlide] " + w + "写真\\: 1 file, 1 missing\n"
+              "  slide 2, not mappable: " + w + "写真\\b.png\n"
+              "[ListSlide] " + w + "表\\: 1 file, 1 missing\n"
+              "  slide 3, not mappable: " + w + "表\\c.png\n"
+              "3 files: 1 found, 0 missing, 2 not mappable\n|");
+
+    // Relink finds ASCII names in ASCII folders only.
+    folder.write("ascii/e.png", "x");
+    folder.write("写真/d.png", "x");
+    show.slides = {{"C:\\old\\e.png", "", "", "", ""},
+                   {"C:\\gone\\d.png", "", "", "", ""},
+                   {w + codepage::fromUtf8("写真\\b.png", 932), "", "", "", ""}};
+    folder.write("show.vts", show.bytes());
+    vtshow({"--codepage", "932", "relink", "--search", folder.host(), "-o",
+            folder.host("fixed.vts"), folder.host("show.vts")});
+    const std::string fixed = vtshow({"--codepage", "932", "check", folder.host("fixed.vts")});
+    EXPECT_TRUE(fixed.ends_with("3 files: 1 found, 0 missing, 2 not mappable\n|")) << fixed;
+    EXPECT_NE(fixed.find("[ListSlide] " + w + "ascii\\: 1 file, 0 missing"), std::string::npos);
+    EXPECT_NE(folder.read("fixed.vts").find("\"C:\\gone\\d.png\""), std::string::npos);
+}
+
+TEST_F(CodePageShows, TheTerminalGetsTheLocalesCharacterSetAndAListingFileTheCodePage) {
+    writeShow(Families[1]);
+    const std::string show = folder.host("show.vts");
+    const std::string listing = "\r\n\t*** Slide Show Image and/or Movie Files\r\n\r\n" + w;
+    EXPECT_EQ(vtshow({"--codepage", "1251", "list", "--sections", "slides", show}),
+              "0|" + listing + "ФОТО\\Лето.png\r\n|");
+    EXPECT_EQ(vtshow({"--codepage", "1251", "list", "--sections", "slides", "-o",
+                      folder.host("list.txt"), show}),
+              "0||");
+    EXPECT_EQ(folder.read("list.txt"), listing + "\xd4\xce\xd2\xce\\\xcb\xe5\xf2\xee.png\r\n");
+
+    cli::setTerminalCharset("KOI8-R");
+    const std::string shown = vtshow({"--codepage", "1251", "folders", show});
+    cli::setTerminalCharset("UTF-8");
+    EXPECT_EQ(shown, "0|[ListSlide]\n" + w + "\xe6\xef\xf4\xef\\\n[ListTexture]\n[ListSound]\n"
+                     "[TextSound]\n\n|");
+    // Typed in the terminal's character set, kept in the code page.
+    {
+        const test::ScopedCodePage russian(1251);
+        cli::setTerminalCharset("KOI8-R");
+        EXPECT_EQ(cli::fromTerminal("\xe6\xef\xf4\xef"), "\xd4\xce\xd2\xce");
+        cli::setTerminalCharset("UTF-8");
+    }
+
+    // The locale's character set, UTF-8 for C, a name the system does not know,
+    // or none at all.
+    std::string charsets;
+    for (const char* locale : {"C", "ru_RU.KOI8-R", "de_DE.UTF-8", "xx_YY.NOSUCHSET", ""}) {
+        const test::ScopedEnvironment all("LC_ALL", locale), type("LC_CTYPE", nullptr),
+            lang("LANG", nullptr);
+        charsets += cli::terminalCharsetFromEnvironment() + " ";
+    }
+    EXPECT_EQ(charsets, "UTF-8 KOI8-R UTF-8 UTF-8 UTF-8 ");
+
+    for (const char* wrong : {"--codepage 1200", "--codepage", "--codepage x1251"}) {
+        std::vector<std::string> args{"info", show};
+        std::string word;
+        for (std::istringstream words(wrong); words >> word;)
+            args.push_back(word);
+        EXPECT_TRUE(vtshow(args).starts_with("2||vtshow: ")) << wrong;
+    }
+}
+
+} // namespace
+} // namespace vt
