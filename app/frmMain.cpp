@@ -37,7 +37,7 @@ frmMain::frmMain(const MainWindowSeams& seams, std::string appFolder, UtilityOpt
                                                        seams.prompter, m_appFolder)),
       m_web(std::make_unique<WebCommands>(seams.shell, seams.busy, seams.prompter, m_appFolder)),
       m_shortcuts(std::make_unique<ShortcutCommands>(seams.shortcuts, seams.busy, seams.prompter,
-                                                     m_appFolder, m_paths)) {
+                                                     m_appFolder, m_paths, ViewerFolder)) {
     loadProgramPictures();
     ui->setupUi(this);
     QIcon icon;

@@ -155,12 +155,16 @@ std::optional<std::string> valueIn(std::string_view line, std::string_view value
 
 } // namespace
 
-std::string wineUserRegistry() {
+std::string winePrefix() {
     const char* prefix = std::getenv("WINEPREFIX");
     if (prefix && *prefix)
-        return std::string(prefix) + "/user.reg";
+        return prefix;
     const char* home = std::getenv("HOME");
-    return std::string(home ? home : "") + "/.wine/user.reg";
+    return std::string(home ? home : "") + "/.wine";
+}
+
+std::string wineUserRegistry() {
+    return winePrefix() + "/user.reg";
 }
 
 std::optional<std::string> findWineString(std::string_view fileText, std::string_view keyPath,

@@ -8,6 +8,9 @@
 // the way Wine reads it back. We only ever read them.
 namespace vt::registry {
 
+// The Wine prefix we work with: $WINEPREFIX, else ~/.wine.
+std::string winePrefix();
+
 // Wine's per-user registry: $WINEPREFIX/user.reg, the prefix ~/.wine unless
 // set.
 std::string wineUserRegistry();
