@@ -89,15 +89,12 @@ void frmMain::layOut() {
 }
 
 void frmMain::nameForScreenReaders() {
-    // A value label, or a button whose caption says little, is known by
-    // the caption beside it.
+    // A value label is known by its value (Qt follows its text as it
+    // changes) and described by the caption beside it, which also labels it;
+    // a button whose caption says little is described by the label beside it.
     for (QLabel* caption : findChildren<QLabel*>()) {
         QWidget* value = caption->buddy();
-        if (!value)
-            continue;
-        if (qobject_cast<QLabel*>(value))
-            value->setAccessibleName(caption->text());
-        else
+        if (value)
             value->setAccessibleDescription(caption->text());
     }
     ui->ComboAppend->setAccessibleName(ui->CmdAppendSS->text().remove(QLatin1Char('&')));
