@@ -21,10 +21,12 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 
 #include <algorithm>
+#include <vector>
 
 namespace vt {
 
@@ -76,16 +78,35 @@ void frmMain::layOut() {
     tabs->placeOnPages();
 
     form::Fitter clientFit(client);
+    std::vector<form::Fitter> pageFits;
+    for (int i = 0; i < tabs->count(); ++i)
+        pageFits.emplace_back(tabs->widget(i));
+    widenButtonColumn(tabs);
     QSize grow;
-    for (int i = 0; i < tabs->count(); ++i) {
-        QWidget* page = tabs->widget(i);
-        grow = grow.expandedTo(form::Fitter(page).fit() - page->size());
-    }
+    for (int i = 0; i < tabs->count(); ++i)
+        grow =
+            grow.expandedTo(pageFits[static_cast<std::size_t>(i)].fit() - tabs->widget(i)->size());
     tabs->resize(tabs->size() + grow);
     client->setFixedSize(clientFit.fit());
     ui->lblBack->setGeometry(client->rect());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
+}
+
+// The command buttons of all three tabs are drawn as one column: when a
+// caption makes one wider, all of them grow with it.
+void frmMain::widenButtonColumn(TabControl* tabs) {
+    std::vector<QPushButton*> buttons;
+    int width = 0;
+    for (int i = 0; i < tabs->count(); ++i) {
+        for (auto* button :
+             tabs->widget(i)->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+            buttons.push_back(button);
+            width = std::max({width, button->width(), button->sizeHint().width()});
+        }
+    }
+    for (QPushButton* button : buttons)
+        button->resize(width, button->height());
 }
 
 void frmMain::nameForScreenReaders() {
