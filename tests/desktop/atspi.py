@@ -78,9 +78,12 @@ def key_binding(node):
     return binding.lower().replace("<alt>", "alt+")  # "Alt+I" in whichever spelling
 
 
-def send_key(window_title, key):
-    """Gives the window of that title the keyboard focus and presses key (an
-    X key name such as Escape) there, as a user would."""
+def send_key(window_title, keys, closes=False):
+    """Gives the window of that title the keyboard focus and presses keys
+    (X key names such as Escape or alt+f, blank between) there, as a user
+    would. When the keys close the window, X may complain that the key's
+    release found it gone."""
     subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
-                    "^%s$" % window_title, "windowfocus", "--sync", "key", key],
-                   check=True, timeout=30)
+                    "^%s$" % window_title, "windowfocus", "--sync", "key", "--delay", "200"]
+                   + keys.split(), check=not closes, timeout=30,
+                   stderr=subprocess.DEVNULL if closes else None)

@@ -49,5 +49,5 @@ press(find(editor, R.ROLE_PUSH_BUTTON, "Cancel"))
 wait_for("the path editor to close",
          lambda: not find_all(app, R.ROLE_DIALOG, "Edit File Path(s)"))
 
-send_key("Vantora Utility Module", "Escape")
+send_key("Vantora Utility Module", "Escape", closes=True)
 print("accessibility tree: value labels, access keys and missing-file rows as expected")
