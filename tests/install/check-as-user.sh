@@ -10,19 +10,11 @@
 # Run as root, it runs the check as the user vtuser (made when missing).
 # Exit status 77 (a skip for ctest) when the desktop test tools are missing.
 set -eu
-# A missing tool skips the test, unless VT_NO_SKIP is set (as CI does).
-skip() {
-    echo "skipped: $1"
-    [ -z "${VT_NO_SKIP:-}" ] || exit 1
-    exit 77
-}
 source_dir=$(cd "$1" && pwd)
 here=$source_dir/tests/install
-for tool in xvfb-run dbus-run-session xdotool; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
-/usr/bin/python3 -c "import pyatspi" 2>/dev/null ||
-    skip "python3-pyatspi is not installed"
+desktop_tests=$source_dir/tests/desktop
+. "$desktop_tests/common.sh"
+need xvfb-run dbus-run-session xdotool pyatspi
 
 if [ "$2" = --install ]; then
     prefix=$(mktemp -d)
@@ -53,17 +45,9 @@ for editor in lowriter gnome-text-editor; do
 done
 
 cd "$work/start"
-env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u WINEPREFIX \
-    HOME="$work/home" XDG_RUNTIME_DIR="$work/run" PATH="$work/bin:$PATH" \
-    PYTHONPATH="$source_dir/tests/desktop" \
-    sh "$source_dir/tests/desktop/run-in-session.sh" sh -c '
-        "$1" "$2" &
-        pid=$!
-        /usr/bin/python3 "$3" "$4"
-        status=$?
-        [ $status -eq 0 ] || kill "$pid"
-        wait "$pid" || [ $status -ne 0 ] || status=1
-        exit $status' - "$vtutil" "$work/Café/beach.vts" "$here/check-as-user.py" "$work/editor.log"
+unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME WINEPREFIX
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" PATH="$work/bin:$PATH"
+drive "$vtutil" "$work/Café/beach.vts" "$here/check-as-user.py" "$work/editor.log"
 
 failures=0
 fail() {

@@ -2,14 +2,10 @@
 # check-package.sh BUILD-FOLDER: makes the Debian package there with
 # `cpack -G DEB` and has lintian check it; any error fails.
 set -eu
-# A missing tool skips the test, unless VT_NO_SKIP is set (as CI does).
-skip() {
-    echo "skipped: $1"
-    [ -z "${VT_NO_SKIP:-}" ] || exit 1
-    exit 77
-}
+desktop_tests=$(cd "$(dirname "$0")/../desktop" && pwd)
+. "$desktop_tests/common.sh"
 build=$1
-command -v lintian >/dev/null || skip "lintian is not installed"
+need lintian
 (cd "$build" && rm -f vtutil_*.deb && cpack -G DEB >/dev/null 2>&1)
 package=$(ls "$build"/vtutil_*.deb)
 echo "lintian $package"

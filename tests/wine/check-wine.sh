@@ -8,20 +8,12 @@
 # viewer's VANTORA.INI. Exit status 77 (a skip for ctest) when Wine, mingw-w64
 # or the desktop test tools are missing.
 set -eu
-# A missing tool skips the test, unless VT_NO_SKIP is set (as CI does).
-skip() {
-    echo "skipped: $1"
-    [ -z "${VT_NO_SKIP:-}" ] || exit 1
-    exit 77
-}
 vtutil=$(readlink -f "$1")
 source_dir=$(cd "$2" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in wine wineboot wineserver x86_64-w64-mingw32-gcc xvfb-run dbus-run-session xdotool; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
-/usr/bin/python3 -c "import pyatspi" 2>/dev/null ||
-    skip "python3-pyatspi is not installed"
+desktop_tests=$source_dir/tests/desktop
+. "$desktop_tests/common.sh"
+need wine wineboot wineserver x86_64-w64-mingw32-gcc xvfb-run dbus-run-session xdotool pyatspi
 
 work=$(mktemp -d)
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all
@@ -52,15 +44,8 @@ grep -q 'VTViewer' "$WINEPREFIX/user.reg" || { echo "FAIL: wine reg add wrote no
 # vtutil runs in a start folder of its own, which must stay empty.
 start_win="Z:$(printf '%s' "$work/start" | tr / '\\\\')"
 cd "$work/start"
-PYTHONPATH="$source_dir/tests/desktop" sh "$source_dir/tests/desktop/run-in-session.sh" sh -c '
-    "$1" &
-    pid=$!
-    /usr/bin/python3 "$2" "$3" "$4" "$5" "$6"
-    status=$?
-    [ $status -eq 0 ] || kill "$pid"
-    wait "$pid" || [ $status -ne 0 ] || status=1
-    exit $status' - "$vtutil" "$here/check-wine.py" "$viewer" "$viewer_host/calls.txt" \
-    "$start_win" "$HOME/Desktop"
+drive "$vtutil" "" "$here/check-wine.py" "$viewer" "$viewer_host/calls.txt" "$start_win" \
+    "$HOME/Desktop"
 
 grep -q '^chkSlide=True' "$viewer_host/VANTORA.INI" ||
     { echo "FAIL: the options were not kept in the viewer's VANTORA.INI"; exit 1; }
