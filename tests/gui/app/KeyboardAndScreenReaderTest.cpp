@@ -7,11 +7,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
 
+#include <cstdlib>
 #include <map>
 #include <set>
 
@@ -127,6 +129,10 @@ TEST_F(MainWindowTest, ScreenReadersReadValuesAndMissingFiles) {
               temp.win("Pics\\") + ", Files: 2, Missing: 1");
     EXPECT_EQ(list->item(0)->text().toStdString(), temp.win("Pics\\"));
     EXPECT_TRUE(list->item(1)->data(Qt::AccessibleTextRole).isNull());
+    if (const char* folder = std::getenv("VT_SCREENSHOT_DIR")) { // to look at the marks and keys
+        ASSERT_TRUE(showActive(editor));
+        editor.grab().save(QDir(folder).filePath("path-editor.png"));
+    }
 }
 
 } // namespace
