@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "AccessKeys.h"
 #include "ModelBuilder.h"
 
 #include "companions/AboutFrm.h"
@@ -19,39 +20,6 @@
 
 namespace vt::test {
 namespace {
-
-using Owners = std::map<std::string, std::set<std::string>>;
-
-void addKey(Owners& owners, const QString& caption, const QString& owner) {
-    const QKeySequence key = QKeySequence::mnemonic(caption);
-    if (!key.isEmpty())
-        owners[key.toString().toStdString()].insert(owner.toStdString());
-}
-
-// Every access key of a window and what it belongs to, read from the real
-// widgets: buttons, labels of a control, tabs and the menu bar's menus.
-Owners accessKeys(QWidget& window) {
-    Owners owners;
-    for (auto* button : window.findChildren<QAbstractButton*>())
-        addKey(owners, button->text(), button->objectName());
-    for (auto* label : window.findChildren<QLabel*>())
-        if (label->buddy())
-            addKey(owners, label->text(), label->buddy()->objectName());
-    for (auto* tabs : window.findChildren<QTabBar*>())
-        for (int i = 0; i < tabs->count(); ++i)
-            addKey(owners, tabs->tabText(i), "tab " + tabs->tabText(i));
-    for (auto* bar : window.findChildren<QMenuBar*>())
-        for (QAction* menu : bar->actions())
-            addKey(owners, menu->text(), menu->menu()->objectName());
-    return owners;
-}
-
-// The keys that more than one control shares.
-Owners shared(QWidget& window) {
-    Owners owners = accessKeys(window);
-    std::erase_if(owners, [](const auto& entry) { return entry.second.size() < 2; });
-    return owners;
-}
 
 // Only the keys the window's documented captions share: the main window's
 // menus with a button and a tab, two boxes of the listing options.
