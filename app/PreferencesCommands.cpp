@@ -13,8 +13,7 @@ namespace {
 std::string resetQuestion() {
     std::string text(texts::ResetQuestionStart);
     text += BlankLine;
-    text += ViewerFolder();
-    text += texts::PreferencesFileName;
+    text += PreferencesFile();
     text += BlankLine;
     text += texts::ResetQuestionFile;
     text += BlankLine;
@@ -34,8 +33,7 @@ void resetPreferences(Prompter& prompter) {
 
 void editPreferences(ProgramStarter& starter, Prompter& prompter) {
     // Unquoted: Notepad takes the whole rest of the line as the file's name.
-    const std::string commandLine =
-        std::string(texts::NotepadCommand) + ViewerFolder() + std::string(texts::PreferencesFileName);
+    const std::string commandLine = std::string(texts::NotepadCommand) + PreferencesFile();
     const std::string failure = starter.start(commandLine);
     if (!failure.empty())
         prompter.fail(failureText(texts::UnableToStartNotepad, failure));

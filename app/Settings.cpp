@@ -5,6 +5,7 @@
 #include "common/PathText.h"
 #include "platform/ProfileFile.h"
 #include "platform/RegistryStore.h"
+#include "platform/UserFolders.h"
 
 #include <optional>
 
@@ -61,7 +62,14 @@ std::string RuntimeFolder() {
                                 texts::ExePathValue);
 }
 
-std::string PreferencesFile() { return ViewerFolder() + std::string(texts::PreferencesFileName); }
+// Without a viewer the options still need a home, and the folder we were
+// started from is not it.
+std::string PreferencesFile() {
+    std::string folder = ViewerFolder();
+    if (folder.empty())
+        folder = userfolders::ownFolder(userfolders::configHome());
+    return folder + std::string(texts::PreferencesFileName);
+}
 
 UtilityOptions LoadUtilityOptions() {
     const std::string file = PreferencesFile();
@@ -95,6 +103,8 @@ ProgramPaths LoadProgramPaths() {
 void SaveUtilityOptions(const UtilityOptions& options) {
     // A failed write leaves the file as it was; there is nobody to tell at exit.
     const std::string file = PreferencesFile();
+    if (ViewerFolder().empty())
+        userfolders::makeFolders(userfolders::ownHostFolder(userfolders::configHome()));
     writeKey("UtilWinPosX", std::to_string(options.UtilWinPosX), file);
     writeKey("UtilWinPosY", std::to_string(options.UtilWinPosY), file);
     writeFlag("chkSlide", options.chkSlide, file);

@@ -21,10 +21,12 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 
 #include <algorithm>
+#include <vector>
 
 namespace vt {
 
@@ -37,7 +39,7 @@ frmMain::frmMain(const MainWindowSeams& seams, std::string appFolder, UtilityOpt
                                                        seams.prompter, m_appFolder)),
       m_web(std::make_unique<WebCommands>(seams.shell, seams.busy, seams.prompter, m_appFolder)),
       m_shortcuts(std::make_unique<ShortcutCommands>(seams.shortcuts, seams.busy, seams.prompter,
-                                                     m_appFolder, m_paths)) {
+                                                     m_appFolder, m_paths, ViewerFolder)) {
     loadProgramPictures();
     ui->setupUi(this);
     QIcon icon;
@@ -76,11 +78,14 @@ void frmMain::layOut() {
     tabs->placeOnPages();
 
     form::Fitter clientFit(client);
+    std::vector<form::Fitter> pageFits;
+    for (int i = 0; i < tabs->count(); ++i)
+        pageFits.emplace_back(tabs->widget(i));
+    widenButtonColumn(tabs);
     QSize grow;
-    for (int i = 0; i < tabs->count(); ++i) {
-        QWidget* page = tabs->widget(i);
-        grow = grow.expandedTo(form::Fitter(page).fit() - page->size());
-    }
+    for (int i = 0; i < tabs->count(); ++i)
+        grow =
+            grow.expandedTo(pageFits[static_cast<std::size_t>(i)].fit() - tabs->widget(i)->size());
     tabs->resize(tabs->size() + grow);
     client->setFixedSize(clientFit.fit());
     ui->lblBack->setGeometry(client->rect());
@@ -88,16 +93,29 @@ void frmMain::layOut() {
     adjustSize();
 }
 
+// The command buttons of all three tabs are drawn as one column: when a
+// caption makes one wider, all of them grow with it.
+void frmMain::widenButtonColumn(TabControl* tabs) {
+    std::vector<QPushButton*> buttons;
+    int width = 0;
+    for (int i = 0; i < tabs->count(); ++i) {
+        for (auto* button :
+             tabs->widget(i)->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+            buttons.push_back(button);
+            width = std::max({width, button->width(), button->sizeHint().width()});
+        }
+    }
+    for (QPushButton* button : buttons)
+        button->resize(width, button->height());
+}
+
 void frmMain::nameForScreenReaders() {
-    // A value label, or a button whose caption says little, is known by
-    // the caption beside it.
+    // A value label is known by its value (Qt follows its text as it
+    // changes) and described by the caption beside it, which also labels it;
+    // a button whose caption says little is described by the label beside it.
     for (QLabel* caption : findChildren<QLabel*>()) {
         QWidget* value = caption->buddy();
-        if (!value)
-            continue;
-        if (qobject_cast<QLabel*>(value))
-            value->setAccessibleName(caption->text());
-        else
+        if (value)
             value->setAccessibleDescription(caption->text());
     }
     ui->ComboAppend->setAccessibleName(ui->CmdAppendSS->text().remove(QLatin1Char('&')));

@@ -26,6 +26,7 @@ class Prompter;
 class ShellOpener;
 class ShortcutCommands;
 class SlideShowModel;
+class TabControl;
 class WebCommands;
 
 // What the main window works through; the program passes the real ones, the
@@ -102,6 +103,7 @@ class frmMain : public QMainWindow {
 
   private:
     void layOut();
+    void widenButtonColumn(TabControl* tabs);
     void connectHandlers();
     void connectMenus();
     void nameForScreenReaders();

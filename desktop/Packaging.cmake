@@ -4,7 +4,7 @@
 # its SQLite driver (for the help file) and its display plugins at run time.
 set(CPACK_PACKAGE_NAME vtutil)
 set(CPACK_PACKAGE_VENDOR "Vantora")
-set(CPACK_PACKAGE_CONTACT "vtutil maintainers <vtutil@localhost>")
+set(CPACK_PACKAGE_CONTACT "${VT_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Open, merge and relocate the folders of Vantora slide shows")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "vtutil opens the Vantora viewer's .VTS slide shows, appends further shows,\n"

@@ -7,6 +7,7 @@
 #include "listing/ListingTexts.h"
 #include "platform/FileSystem.h"
 #include "platform/ShellOpen.h"
+#include "platform/UserFolders.h"
 
 #include <charconv>
 
@@ -113,9 +114,17 @@ bool writeListingFile(std::string_view path, std::string_view bytes, Prompter& p
     return false;
 }
 
+std::string ListingFolder(std::string_view appFolder) {
+    if (userfolders::folderWritable(appFolder))
+        return std::string(appFolder);
+    const std::string cache = userfolders::cacheHome();
+    userfolders::makeFolders(userfolders::ownHostFolder(cache));
+    return userfolders::ownFolder(cache);
+}
+
 void WriteFilenameListing(const SlideShowModel& model, const UtilityOptions& options,
-                          std::string_view appFolder, Prompter& prompter) {
-    const std::string path = std::string(appFolder) + std::string(texts::ListingFileName);
+                          std::string_view folder, Prompter& prompter) {
+    const std::string path = std::string(folder) + std::string(texts::ListingFileName);
     // The desktop's text editor opens it, and reads UTF-8 whatever the shows' code page.
     std::string bytes = filenameListingBytes(model, options);
     if (!codepage::isAscii(bytes))
@@ -123,12 +132,12 @@ void WriteFilenameListing(const SlideShowModel& model, const UtilityOptions& opt
     writeListingFile(path, bytes, prompter);
 }
 
-bool ShowListingFile(bool useNotepad, std::string_view appFolder, ShellOpener& shell,
+bool ShowListingFile(bool useNotepad, std::string_view folder, ShellOpener& shell,
                      Prompter& prompter) {
     const std::string_view editor = useNotepad ? texts::Notepad : texts::Wordpad;
     const std::string listing =
-        "\"" + std::string(appFolder) + std::string(texts::ListingFileName) + "\"";
-    const ShellResult result = shell.open(editor, listing, appFolder);
+        "\"" + std::string(folder) + std::string(texts::ListingFileName) + "\"";
+    const ShellResult result = shell.open(editor, listing, folder);
     if (result.failure.empty())
         return true;
     std::string sentence(texts::UnableToStartStart);

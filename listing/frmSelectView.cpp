@@ -73,9 +73,10 @@ void frmSelectView::CmdOK_Click() {
     m_options.chkPlayList = m_ui->CheckPlayList->isChecked();
     m_options.SlideNumbers = m_ui->CheckSlideNumbers->isChecked();
     // The editor is started even when writing failed: it shows the old file.
-    WriteFilenameListing(m_model, m_options, m_appFolder, m_prompter);
+    const std::string folder = ListingFolder(m_appFolder);
+    WriteFilenameListing(m_model, m_options, folder, m_prompter);
     const bool notepad = m_ui->OptionNotepad->isChecked();
-    if (!ShowListingFile(notepad, m_appFolder, m_shell, m_prompter))
+    if (!ShowListingFile(notepad, folder, m_shell, m_prompter))
         return;
     m_options.UseNotepad = notepad;
     m_pointer.processPending();

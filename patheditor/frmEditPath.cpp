@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -58,6 +59,13 @@ void showRows(QListWidget* list, const std::vector<std::string>& rows) {
     }
 }
 
+// "C:\Pics\, Files: 12, Missing: 3": the row and the counts of its tip.
+QString markedRowText(const QString& row, const QString& tip) {
+    static const QRegularExpression gaps(QStringLiteral("\\s{2,}"));
+    QString counts = tip.section(QLatin1Char('\n'), 0, 0).trimmed();
+    return row + QStringLiteral(", ") + counts.replace(gaps, QStringLiteral(", "));
+}
+
 // A row with a tip gets the mark; the others of a list with marks get an
 // empty picture of the same size, so that the folder texts stay in line.
 void markRows(QListWidget* list, const std::vector<QString>& tips, const QIcon& mark) {
@@ -71,8 +79,14 @@ void markRows(QListWidget* list, const std::vector<QString>& tips, const QIcon& 
         const QSignalBlocker quiet(list->model());
         for (int row = 0; row < list->count(); ++row) {
             const QString& tip = tips[static_cast<std::size_t>(row)];
-            list->item(row)->setIcon(tip.isEmpty() ? blank : mark);
-            list->item(row)->setToolTip(tip);
+            QListWidgetItem* item = list->item(row);
+            item->setIcon(tip.isEmpty() ? blank : mark);
+            item->setToolTip(tip);
+            // A screen reader cannot see the mark: the counts go with the row.
+            item->setData(Qt::AccessibleTextRole,
+                          tip.isEmpty() ? QVariant() : QVariant(markedRowText(item->text(), tip)));
+            item->setData(Qt::AccessibleDescriptionRole,
+                          tip.isEmpty() ? QVariant() : QVariant(tip));
         }
     }
     list->viewport()->update();
@@ -222,6 +236,7 @@ void frmEditPath::showMarks() {
     for (int box = SlideBox; box <= SoundBox; ++box)
         markRows(lists[box], tips[box], mark);
     m_soundMark->setToolTip(soundTip);
+    m_ui->TextSound->setAccessibleDescription(soundTip);
     m_soundMark->setVisible(!soundTip.isEmpty());
     m_ui->lblFileTotals->setText(toQString(checkTotalsLine(m_check)));
 }

@@ -28,7 +28,7 @@ std::string HostProgramStarter::start(std::string_view commandLine,
                                       std::string_view workingFolder) {
     const HostLookup lookup = lookUpCommand(commandLine, workingFolder, m_search);
     if (!lookup.command)
-        return files::errorText(lookup.error);
+        return lookup.failure();
     const HostCommand& command = *lookup.command;
     QStringList arguments;
     for (std::size_t i = 1; i < command.argv.size(); ++i)

@@ -4,6 +4,8 @@
 #include "common/PathText.h"
 #include "platform/CommandLine.h"
 #include "platform/DriveMap.h"
+#include "platform/FileSystem.h"
+#include "platform/WineRegistry.h"
 
 #include <array>
 #include <cerrno>
@@ -20,6 +22,9 @@ constexpr std::array<std::string_view, 10> TextEditors = {
     "featherpad",        "leafpad", "geany"};
 constexpr std::array<std::string_view, 3> WordProcessors = {"lowriter", "abiword", "calligrawords"};
 constexpr std::string_view Opener = "xdg-open";
+constexpr std::string_view WineMissing =
+    "This is a Windows program, and Wine, which runs Windows programs here, is not installed "
+    "(there is no wine on the PATH)";
 
 bool isFile(const std::string& host) {
     struct stat info {};
@@ -71,18 +76,27 @@ std::vector<std::string> editorArguments(std::string_view arguments) {
     return {documentOnHost(document).value_or(codepage::toUtf8(document))};
 }
 
+HostLookup throughWine(const std::string& exe, const ProgramSearch& search) {
+    const std::string wine = search.find("wine");
+    if (wine.empty())
+        return {std::nullopt, ENOEXEC};
+    HostCommand command;
+    const std::string env = search.find("env");
+    if (!env.empty())
+        command.argv = {env, "WINEPREFIX=" + registry::winePrefix()};
+    command.argv.push_back(wine);
+    command.argv.push_back(exe);
+    return {command};
+}
+
 // A native build beside the Windows program, else the Windows program
 // through wine; a bare name may also be a native program on $PATH.
 HostLookup lookUpProgram(std::string_view program, const ProgramSearch& search) {
     const std::string native = std::string(folderPart(program)) + nativeProgramName(program);
     if (auto host = hostFile(native); host && isExecutable(*host))
         return {HostCommand{{*host}, {}}};
-    if (auto exe = hostFile(withProgramExtension(program)); exe && isFile(*exe)) {
-        const std::string wine = search.find("wine");
-        if (wine.empty())
-            return {std::nullopt, ENOEXEC}; // a Windows program, and nothing to run it
-        return {HostCommand{{wine, *exe}, {}}};
-    }
+    if (auto exe = hostFile(withProgramExtension(program)); exe && isFile(*exe))
+        return throughWine(*exe, search);
     if (folderPart(program).empty()) {
         if (auto onPath = search.find(nativeProgramName(program)); !onPath.empty())
             return {HostCommand{{onPath}, {}}};
@@ -126,6 +140,10 @@ HostLookup withFolder(HostLookup lookup, std::string_view workingFolder) {
 }
 
 } // namespace
+
+std::string HostLookup::failure() const {
+    return error == ENOEXEC ? std::string(WineMissing) : files::errorText(error);
+}
 
 ProgramSearch ProgramSearch::fromEnvironment() {
     std::vector<std::string> folders;

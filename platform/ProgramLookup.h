@@ -28,14 +28,20 @@ private:
     std::vector<std::string> m_folders;
 };
 
-// Either the command to run, or the errno that tells why there is none.
+// Either the command to run, or the errno that tells why there is none
+// (ENOEXEC: a Windows program, and no Wine to run it).
 struct HostLookup {
     std::optional<HostCommand> command;
     int error = 0;
+
+    // What to tell the user about error.
+    std::string failure() const;
 };
 
 // How the host runs a Windows command line: a native build of the program
-// beside it if there is one, else the Windows program through wine; NOTEPAD
+// beside it if there is one, else the Windows program through wine in our
+// Wine prefix (WINEPREFIX given explicitly, so that a launcher started from
+// another session finds the same one); NOTEPAD
 // and WORDPAD without a folder become the desktop's own editors.
 // workingFolder is a Windows path; "" keeps ours.
 HostLookup lookUpCommand(std::string_view commandLine, std::string_view workingFolder,

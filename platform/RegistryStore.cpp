@@ -1,29 +1,44 @@
 #include "platform/RegistryStore.h"
 
+#include "common/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
+#include "platform/UserFolders.h"
+#include "platform/WineRegistry.h"
 
-#include <cstdlib>
+#include <optional>
 
 namespace vt::registry {
 namespace {
 
-std::string configFolder() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config && config[0] == '/')
-        return config; // a relative value is invalid and means the default
-    const char* home = std::getenv("HOME");
-    return std::string(home ? home : "") + "/.config";
+constexpr std::string_view ProgramSettingsKey = "Software\\VB and VBA Program Settings\\";
+
+std::optional<std::string> fromWine(std::string_view application, std::string_view section,
+                                    std::string_view key) {
+    files::FileBytes bytes;
+    if (!files::readHostFile(wineUserRegistry(), bytes).empty())
+        return std::nullopt;
+    const auto value = findWineString(bytes.view(), settingsKey(application, section), key);
+    if (!value)
+        return std::nullopt;
+    return codepage::fromUtf8(*value);
 }
 
 } // namespace
 
 std::string settingsFile(std::string_view application) {
-    return configFolder() + "/" + std::string(application) + ".ini";
+    return userfolders::configHome() + "/" + std::string(application) + ".ini";
+}
+
+std::string settingsKey(std::string_view application, std::string_view section) {
+    return std::string(ProgramSettingsKey) + std::string(application) + "\\" +
+           std::string(section);
 }
 
 std::string GetSetting(std::string_view application, std::string_view section,
                        std::string_view key) {
+    if (auto value = fromWine(application, section, key))
+        return std::move(*value);
     files::FileBytes bytes;
     if (!files::readHostFile(settingsFile(application), bytes).empty())
         return {};

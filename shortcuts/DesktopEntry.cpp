@@ -102,19 +102,36 @@ std::string desktopEntryText(std::string_view name, const std::vector<std::strin
     return text;
 }
 
+// A launcher that could not start its program would be a dead one.
 std::vector<std::string> launchCommand(std::string_view target, const ProgramSearch& search) {
-    const bool program = shellTargetOf(target) == ShellTarget::Program;
-    if (program) {
+    if (shellTargetOf(target) == ShellTarget::Program) {
         const HostLookup lookup = lookUpCommand("\"" + std::string(target) + "\"", {}, search);
-        if (lookup.command)
-            return lookup.command->argv;
+        if (!lookup.command)
+            throw std::runtime_error(codepage::toUtf8(target) + ": " + lookup.failure());
+        return lookup.command->argv;
     }
     const auto host = documentOnHost(target);
     if (!host)
         throw std::runtime_error("no host file for " + codepage::toUtf8(target));
-    if (program)
-        return {*host};
     return {std::string(DocumentOpener), *host};
+}
+
+// The launcher's host path, which must be a file right in the desktop
+// folder: a name taken from a remembered document may hold "/" or be "..",
+// and must not climb out (into autostart, say).
+std::string DesktopEntryShortcutHelper::launcherPath(std::string_view linkPath) const {
+    const std::string_view name = fileNamePart(withoutLinkExtension(linkPath));
+    const auto host = DriveMap::current().toHostAsWritten(
+        std::string(withoutLinkExtension(linkPath)) + std::string(LauncherExtension));
+    namespace stdfs = std::filesystem;
+    std::error_code error;
+    const bool inDesktop = host && !m_hostDesktop.empty() &&
+                           stdfs::weakly_canonical(stdfs::path(*host).parent_path(), error) ==
+                               stdfs::weakly_canonical(m_hostDesktop, error);
+    if (!inDesktop || error || name == "." || name == ".." ||
+        name.find('/') != std::string_view::npos)
+        throw std::runtime_error("no launcher may be named " + codepage::toUtf8(name));
+    return *host;
 }
 
 std::int32_t DesktopEntryShortcutHelper::GetFolderPath(std::int32_t, std::int16_t folder,
@@ -134,16 +151,13 @@ std::int32_t DesktopEntryShortcutHelper::CreateShortcut(std::string& linkPath, s
                                                         std::string& workingFolder, std::string&,
                                                         std::string&, std::int32_t&,
                                                         std::int32_t&) {
-    const auto host = DriveMap::current().toHost(std::string(withoutLinkExtension(linkPath)) +
-                                                 std::string(LauncherExtension));
-    if (!host || host->empty())
-        throw std::runtime_error("no host file for " + codepage::toUtf8(linkPath));
+    const std::string host = launcherPath(linkPath);
     std::string folder;
     if (!workingFolder.empty())
         folder = DriveMap::current().toHost(workingFolder).value_or(codepage::toUtf8(workingFolder));
     const std::string text =
         desktopEntryText(launcherName(linkPath, target), launchCommand(target, m_search), folder);
-    writeLauncher(*host, text);
+    writeLauncher(host, text);
     return 1;
 }
 

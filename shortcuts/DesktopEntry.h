@@ -25,9 +25,8 @@ std::string desktopEntryText(std::string_view name, const std::vector<std::strin
                              std::string_view folder);
 
 // How a launcher starts target, a Windows path: a program as it would be
-// started from the menus (itself when nothing on the host runs it), a
-// document with the desktop's opener. Throws when no host file can have
-// that name.
+// started from the menus, a document with the desktop's opener. Throws when
+// nothing on the host runs the program, or no host file can have that name.
 std::vector<std::string> launchCommand(std::string_view target, const ProgramSearch& search);
 
 // Writes launchers into the desktop folder; hostDesktop is "" when there is
@@ -44,6 +43,8 @@ public:
                                 std::int32_t& showCommand) override;
 
 private:
+    std::string launcherPath(std::string_view linkPath) const;
+
     std::string m_hostDesktop;
     ProgramSearch m_search;
 };

@@ -6,17 +6,29 @@
 #include "common/Prompter.h"
 #include "common/Texts.h"
 #include "companions/CompanionTexts.h"
+#include "platform/CommandLine.h"
+#include "platform/FileSystem.h"
 #include "shortcuts/ShortcutTexts.h"
 
 namespace vt {
+namespace {
+
+// The Windows program, or a build of it for this host beside it.
+bool programIn(const std::string& folder, std::string_view program) {
+    return files::fileExists(folder + std::string(program)) ||
+           files::fileExists(folder + nativeProgramName(program));
+}
+
+} // namespace
 
 using namespace shortcuts;
 
 ShortcutCommands::ShortcutCommands(ShortcutHelperFactory makeHelper, BusyPointer& busy,
                                    Prompter& prompter, std::string appFolder,
-                                   const ProgramPaths& paths)
+                                   const ProgramPaths& paths,
+                                   std::function<std::string()> viewerFolder)
     : m_makeHelper(std::move(makeHelper)), m_busy(busy), m_prompter(prompter),
-      m_appFolder(std::move(appFolder)), m_paths(paths) {}
+      m_appFolder(std::move(appFolder)), m_paths(paths), m_viewerFolder(std::move(viewerFolder)) {}
 
 void ShortcutCommands::CmdCreate1_Click() {
     createProgramShortcut(ViewerQuestion, companions::ViewerProgram, ViewerLink);
@@ -57,8 +69,14 @@ void ShortcutCommands::createProgramShortcut(std::string_view question, std::str
                                              std::string_view linkName) {
     if (!m_prompter.askYesNo(std::string(question)))
         return;
-    const std::string target = m_appFolder + std::string(program);
-    create({std::string(linkName), target, m_appFolder, target});
+    std::string folder = m_appFolder;
+    if (!programIn(folder, program)) {
+        const std::string viewer = m_viewerFolder ? m_viewerFolder() : std::string();
+        if (!viewer.empty() && programIn(viewer, program))
+            folder = viewer;
+    }
+    const std::string target = folder + std::string(program);
+    create({std::string(linkName), target, folder, target});
 }
 
 void ShortcutCommands::createDocumentShortcut(std::string_view question,

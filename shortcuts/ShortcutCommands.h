@@ -2,6 +2,8 @@
 
 #include "shortcuts/ShortcutHelper.h"
 
+#include <functional>
+
 #include <string>
 #include <string_view>
 
@@ -12,13 +14,16 @@ class Prompter;
 struct ProgramPaths;
 
 // The six buttons that put shortcuts on the desktop: four to the family's
-// programs in our own folder, two to what the viewer opened last.
+// programs in our own folder (or, where ours has no copy, as on Linux, the
+// viewer's folder), two to what the viewer opened last.
 class ShortcutCommands {
 public:
     // paths is read at each click: the last slide show changes as shows are
     // created.
+    // viewerFolder is read afresh at each click.
     ShortcutCommands(ShortcutHelperFactory makeHelper, BusyPointer& busy, Prompter& prompter,
-                     std::string appFolder, const ProgramPaths& paths);
+                     std::string appFolder, const ProgramPaths& paths,
+                     std::function<std::string()> viewerFolder);
 
     void CmdCreate1_Click();
     void CmdCreate2_Click();
@@ -45,6 +50,7 @@ private:
     Prompter& m_prompter;
     std::string m_appFolder;
     const ProgramPaths& m_paths;
+    std::function<std::string()> m_viewerFolder;
 };
 
 } // namespace vt

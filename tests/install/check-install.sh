@@ -29,7 +29,8 @@ for file in bin/vtutil bin/vtshow lib/vantora/vtutil lib/vantora/VTUtil.HLP \
     share/icons/hicolor/48x48/apps/vtutil.png \
     share/icons/hicolor/scalable/mimetypes/application-x-vantora-slideshow.svg \
     share/icons/hicolor/48x48/mimetypes/application-x-vantora-slideshow.png \
-    share/man/man1/vtshow.1 share/man/man1/vtutil.1 \
+    share/man/man1/vtshow.1.gz share/man/man1/vtutil.1.gz \
+    share/doc/vtutil/copyright share/doc/vtutil/changelog.gz \
     share/bash-completion/completions/vtshow; do
     [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
@@ -62,9 +63,9 @@ if command -v appstreamcli >/dev/null; then
 fi
 
 for page in vtshow vtutil; do
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/$page.1" 2>&1 >/dev/null)
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/$page.1.gz" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man $page: $warnings"
-    LC_ALL=C.UTF-8 man -l "$share/man/man1/$page.1" 2>/dev/null | grep -q "^NAME" ||
+    LC_ALL=C.UTF-8 man -l "$share/man/man1/$page.1.gz" 2>/dev/null | grep -q "^NAME" ||
         fail "man $page shows no page"
 done
 

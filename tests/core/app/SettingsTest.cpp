@@ -86,13 +86,15 @@ TEST_F(ViewerInstall, ResetDeletesTheFileAfterAskingAndTheNextSaveWritesTheDefau
     EXPECT_EQ(prompter.messages[4].icon, Icon::Critical);
     EXPECT_EQ(starter.starts.at(0).commandLine, "NOTEPAD.EXE " + viewer + "VANTORA.INI");
 
-    // Without the viewer's folder the bare name is used, in the current folder.
+    // Without the viewer's folder the options live in our own settings
+    // folder, never in the folder we were started from.
     folder.write("config/VTViewer.ini", ""); // read afresh every time, never kept
-    EXPECT_EQ(PreferencesFile(), "VANTORA.INI");
+    EXPECT_EQ(PreferencesFile(), folder.win("config\\vtutil\\VANTORA.INI"));
     test::ScopedCurrentFolder here(folder.host("viewer"));
     EXPECT_EQ(LoadProgramPaths().LastOpenedFile + "|" + LoadProgramPaths().LastSlideShow, "|");
     SaveUtilityOptions(LoadUtilityOptions());
-    EXPECT_EQ(folder.read("viewer/VANTORA.INI"),
+    EXPECT_FALSE(folder.exists("viewer/VANTORA.INI"));
+    EXPECT_EQ(folder.read("config/vtutil/VANTORA.INI"),
               "[Utility]\r\nUtilWinPosX=2000\r\nUtilWinPosY=2000"
               "\r\nchkSlide=True\r\nchkTexture=True\r\nchkSound=True\r\nchkPlayList=True\r\n"
               "UseNotepad=False\r\nSlideNumbers=False\r\n");

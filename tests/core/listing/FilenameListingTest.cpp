@@ -116,5 +116,22 @@ TEST(FilenameListing, TheWindowsListingIsUtf8ForTheTextEditor) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+// A program folder we cannot write (a package install; root writes
+// anywhere, so a folder that is gone stands in for it) sends the listing to
+// our folder in the user's cache, made when needed; the start folder never
+// gets one.
+TEST(FilenameListing, GoesToTheCacheWhenTheProgramFolderCannotBeWritten) {
+    test::TempFolder folder;
+    test::ScopedEnvironment cache("XDG_CACHE_HOME", folder.host("cache").c_str());
+    test::ScopedCurrentFolder here(folder.host());
+    EXPECT_EQ(ListingFolder(folder.win()), folder.win());
+    const std::string cached = ListingFolder(folder.win("gone\\"));
+    EXPECT_EQ(cached, folder.win("cache\\vtutil\\"));
+    test::RecordingPrompter prompter;
+    WriteFilenameListing(*test::makeModel({}), {}, cached, prompter);
+    EXPECT_TRUE(folder.exists("cache/vtutil/VTUtil.tmp"));
+    EXPECT_FALSE(folder.exists("VTUtil.tmp"));
+}
+
 } // namespace
 } // namespace vt

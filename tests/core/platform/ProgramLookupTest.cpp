@@ -31,9 +31,18 @@ TEST_F(ProgramLookupTest, NativeBuildsFirstThenWineAndTheDesktopsEditorsForNotep
     EXPECT_EQ(argvOf(viewer), (Texts{std::to_string(ENOENT)}));
     temp.write("Vantora Viewer/VTViewer.EXE", "MZ");
     EXPECT_EQ(argvOf(viewer), (Texts{std::to_string(ENOEXEC)}));
+    EXPECT_EQ((HostLookup{std::nullopt, ENOEXEC}.failure()),
+              "This is a Windows program, and Wine, which runs Windows programs here, is not "
+              "installed (there is no wine on the PATH)");
     executable("bin/wine");
     EXPECT_EQ(argvOf(viewer),
               (Texts{temp.host("bin/wine"), temp.host("Vantora Viewer/VTViewer.EXE"), "ABOUT"}));
+    // The prefix goes along, for a launcher started where WINEPREFIX is not set.
+    executable("bin/env");
+    test::ScopedEnvironment prefix("WINEPREFIX", nullptr);
+    EXPECT_EQ(argvOf(viewer),
+              (Texts{temp.host("bin/env"), "WINEPREFIX=" + std::string(getenv("HOME")) + "/.wine",
+                     temp.host("bin/wine"), temp.host("Vantora Viewer/VTViewer.EXE"), "ABOUT"}));
     executable("Vantora Viewer/vtviewer");
     EXPECT_EQ(argvOf(temp.win("VANTORA VIEWER\\VTViewer.EXE") + " /SHOW \"a b\" \xE9"),
               (Texts{temp.host("Vantora Viewer/vtviewer"), "/SHOW", "a b", "\xC3\xA9"}));

@@ -25,45 +25,109 @@ class Shortcuts : public ::testing::Test {
     test::FakeBusyPointer busy;
     test::RecordingPrompter prompter;
     ProgramPaths paths;
-    ShortcutCommands commands{
-        [this] { return std::make_unique<DesktopEntryShortcutHelper>(desktop, ProgramSearch({})); },
-        busy, prompter, temp.win("Vantora\\"), paths};
+    std::string viewer; // the viewer's folder as the registry names it
+    ShortcutCommands commands{[this] {
+                                  return std::make_unique<DesktopEntryShortcutHelper>(
+                                      desktop, ProgramSearch({temp.host("bin")}));
+                              },
+                              busy,
+                              prompter,
+                              temp.win("Vantora\\"),
+                              paths,
+                              [this] { return viewer; }};
 
     void TearDown() override { EXPECT_FALSE(busy.hourglass); } // every command gives it back
+
+    void executable(const std::string& name) {
+        temp.write(name, "#!/bin/sh\n");
+        stdfs::permissions(temp.host(name), stdfs::perms::owner_all);
+    }
 };
 
 } // namespace
 
-TEST_F(Shortcuts, ProgramShortcutsStartTheProgramsOfOurFolderOrSayWhyNot) {
+// Our folder's copy first (a build for this host counts), else the viewer
+// folder's Windows program through Wine; with neither, or no Wine, no
+// launcher at all.
+TEST_F(Shortcuts, ProgramShortcutsStartAProgramThatIsThereOrSayWhyNot) {
+    test::ScopedEnvironment prefix("WINEPREFIX", "/home/ann/.wine-vantora");
     prompter.answers = {Answer::No};
     commands.CmdCreate1_Click();
     ShortcutCommands missing([] { return std::unique_ptr<ShortcutHelper>(); }, busy, prompter,
-                             temp.win(), paths);
+                             temp.win(), paths, {});
     missing.CmdCreate5_Click();
     EXPECT_FALSE(temp.exists("Desk top")); // nothing was made
 
-    temp.write("Vantora/vtviewer", "#!/bin/sh\n"); // the viewer is built for this host
-    stdfs::permissions(temp.host("Vantora/vtviewer"), stdfs::perms::owner_all);
-    for (auto click : {&ShortcutCommands::CmdCreate1_Click, &ShortcutCommands::CmdCreate3_Click,
-                       &ShortcutCommands::CmdCreate5_Click, &ShortcutCommands::CmdCreate6_Click})
-        (commands.*click)();
-    for (const auto& [name, program] : {std::pair{"Vantora", "vtviewer"},
-                                        {"Vantora Launcher", "VTLaunch.EXE"},
-                                        {"Vantora Thumbnailer", "VTThumb.EXE"},
-                                        {"Vantora Utility Module", "VTUtil.EXE"}})
-        EXPECT_EQ(temp.read("Desk top/" + std::string(name) + ".desktop"),
-                  desktopEntryText(name, {temp.host("Vantora/") + program}, temp.host("Vantora/")));
+    executable("Vantora/vtviewer");
+    executable("Vantora/vtutil");
+    viewer = temp.win("Program Files\\Vantora\\");
+    temp.write("Program Files/Vantora/VTThumb.EXE", "MZ");
+    temp.write("Program Files/Vantora/VTViewer.EXE", "MZ");
+    const auto clickAll = [this] {
+        for (auto click :
+             {&ShortcutCommands::CmdCreate1_Click, &ShortcutCommands::CmdCreate3_Click,
+              &ShortcutCommands::CmdCreate5_Click, &ShortcutCommands::CmdCreate6_Click})
+            (commands.*click)();
+    };
+    clickAll(); // no Wine yet: the thumbnailer is as good as missing
+    const Texts made = {"Vantora.desktop", "Vantora Utility Module.desktop"};
+    EXPECT_EQ(temp.read("Desk top/Vantora.desktop"),
+              desktopEntryText("Vantora", {temp.host("Vantora/vtviewer")}, temp.host("Vantora/")));
+    EXPECT_EQ(temp.read("Desk top/Vantora Utility Module.desktop"),
+              desktopEntryText("Vantora Utility Module", {temp.host("Vantora/vtutil")},
+                               temp.host("Vantora/")));
+    EXPECT_EQ(std::distance(stdfs::directory_iterator(desktop), {}), 2);
+
+    executable("bin/wine");
+    executable("bin/env");
+    stdfs::remove(temp.host("Vantora/vtviewer"));
+    clickAll();
+    for (const std::string name : {"Vantora", "Vantora Thumbnailer"}) {
+        const std::string program = name == "Vantora" ? "VTViewer.EXE" : "VTThumb.EXE";
+        EXPECT_EQ(
+            temp.read("Desk top/" + name + ".desktop"),
+            desktopEntryText(name,
+                             {temp.host("bin/env"), "WINEPREFIX=/home/ann/.wine-vantora",
+                              temp.host("bin/wine"), temp.host("Program Files/Vantora/") + program},
+                             temp.host("Program Files/Vantora/")));
+    }
+    EXPECT_FALSE(temp.exists("Desk top/Vantora Launcher.desktop"));
     desktop = "";
     commands.CmdCreate6_Click();
     const auto to = [](std::string p) { return "Create a shortcut to " + p + " on your desktop?"; };
-    EXPECT_EQ(prompter.texts(),
-              (Texts{to("Vantora"), to("the Vantora Thumbnailer"), Trouble, to("Vantora"),
-                     to("the Vantora Launcher"), to("the Vantora Thumbnailer"),
-                     to("the Vantora Utility Module"), to("the Vantora Utility Module"),
-                     "An error occurred while getting the path to your desktop folder, unable to "
-                     "create shortcut..."}));
+    Texts expected = {to("Vantora"), to("the Vantora Thumbnailer"), Trouble};
+    for (int round = 0; round < 2; ++round) {
+        for (const Texts& texts : {Texts{to("Vantora"), to("the Vantora Launcher"), Trouble},
+                                   round ? Texts{to("the Vantora Thumbnailer")}
+                                         : Texts{to("the Vantora Thumbnailer"), Trouble},
+                                   Texts{to("the Vantora Utility Module")}})
+            expected.insert(expected.end(), texts.begin(), texts.end());
+    }
+    expected.push_back(to("the Vantora Utility Module"));
+    expected.push_back("An error occurred while getting the path to your desktop folder, unable "
+                       "to create shortcut...");
+    EXPECT_EQ(prompter.texts(), expected);
     EXPECT_EQ(prompter.messages.at(2).icon, Icon::Information);
-    EXPECT_EQ(prompter.messages.at(8).icon, Icon::Exclamation);
+    EXPECT_EQ(prompter.messages.back().icon, Icon::Exclamation);
+}
+
+// A launcher's name comes from a remembered file; whatever that holds, the
+// launcher lands right in the desktop folder or is not written.
+TEST_F(Shortcuts, ALauncherNameNeverLeavesTheDesktopFolder) {
+    temp.write("shows/x.vts", "show");
+    for (const std::string& show :
+         {temp.win("shows\\") + "../.config/autostart/x.vts", temp.win("shows\\") + "..",
+          temp.win("shows\\") + ".", temp.win("shows\\") + "a/../../x.vts", std::string("..")}) {
+        paths.LastSlideShow = show;
+        commands.CmdCreate4_Click();
+        EXPECT_EQ(prompter.texts().back(), Trouble) << show;
+    }
+    paths.LastSlideShow = temp.win("shows\\x.vts");
+    commands.CmdCreate4_Click();
+    EXPECT_EQ(
+        temp.read("Desk top/x.vts.desktop"),
+        desktopEntryText("x.vts", {"xdg-open", temp.host("shows/x.vts")}, temp.host("shows/")));
+    EXPECT_EQ(std::distance(stdfs::recursive_directory_iterator(temp.host()), {}), 4);
 }
 
 TEST_F(Shortcuts, DocumentShortcutsStartExactlyTheLastImageOrShowWhateverItsName) {

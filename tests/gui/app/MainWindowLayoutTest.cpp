@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include <cstdlib>
+#include <set>
 
 namespace vt::test {
 namespace {
@@ -31,13 +32,26 @@ void expectTidyTabs(frmMain& window, const QString& picture) {
     }
 }
 
+// The command buttons of the three tabs form one column: one width, however
+// wide the caption that set it.
+void expectOneButtonWidth(frmMain& window) {
+    std::set<int> widths;
+    for (const char* name : {"CmdOpenSS", "CmdAppendSS", "CmdCreateSS", "CmdDefaults", "CmdEditINI",
+                             "CmdCreate1", "CmdCreate6"})
+        widths.insert(control<QWidget>(window, name)->width());
+    EXPECT_EQ(widths.size(), 1u);
+    EXPECT_GE(*widths.begin(), control<QWidget>(window, "CmdAppendSS")->sizeHint().width());
+}
+
 TEST_F(MainWindowTest, EveryCaptionFitsAtTheDefaultAndALargeFont) {
     expectTidyTabs(build(), "main-tab");
+    expectOneButtonWidth(*window);
     const QFont original = QApplication::font();
     QFont large = original;
     large.setPointSizeF(original.pointSizeF() * 1.6);
     QApplication::setFont(large);
     expectTidyTabs(build(), "main-large-tab");
+    expectOneButtonWidth(*window);
     QApplication::setFont(original);
 }
 

@@ -1,6 +1,7 @@
 #include "companions/HelpViewer.h"
 #include "companions/HelpWindow.h"
 
+#include "AccessKeys.h"
 #include "TestSupport.h"
 #include "platform/DriveMap.h"
 
@@ -35,6 +36,8 @@ TEST(HelpViewer, RequestsShowTheirPagesAndTheIndexAndSearchAreFilled) {
         EXPECT_EQ(viewer.window()->page().fileName(), QString::fromLatin1(page)) << context;
     }
     HelpWindow& window = *viewer.window();
+    EXPECT_EQ(test::shared(window), test::Owners()); // every access key reaches its control
+    EXPECT_GE(test::accessKeys(window).size(), 7u);
     EXPECT_TRUE(text(window).startsWith(QStringLiteral("Creating the new slide show file")));
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(VT_BUILT_PROGRAM_FOLDER));
     const auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("helpTabs"));
