@@ -272,7 +272,10 @@ void replaceEntryPath(PathEditor& editor, const MediaEntry& entry, std::string_v
         editor.EditSlideSound.at(at) = newPath;
         break;
     case Section::PlayList:
-        editor.EditPlayList.at(at) = newPath;
+        if (entry.setAside >= 0)
+            editor.EditPlayListAside.at(static_cast<std::size_t>(entry.setAside)).path = newPath;
+        else
+            editor.EditPlayList.at(at) = newPath;
         break;
     }
     const std::string_view folder = folderPart(newPath);
