@@ -3,9 +3,11 @@
 #include "cli/Commands.h"
 #include "cli/ConsolePrompter.h"
 #include "cli/Vtshow.h"
+#include "collection/Collection.h"
 #include "common/Cp1252.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
+#include "common/TextTable.h"
 #include "common/Texts.h"
 #include "media/MediaSearch.h"
 #include "media/MediaTexts.h"
@@ -13,6 +15,8 @@
 #include "slideshow/SlideShowWriter.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <utility>
 #include <ostream>
 
 namespace vt::cli {
@@ -22,12 +26,34 @@ using namespace media;
 
 struct MediaArgs {
     std::string show;
+    std::vector<std::string> shows; // shows and folders of shows
     std::vector<std::string> appends;
     std::vector<std::string> searches;
     std::string target;
+    std::string intoFolder; // -O DIR
+    bool inPlace = false;
     bool yes = false;
     bool dryRun = false;
 };
+
+// Several shows, a folder of them, or writing them back: the collection form.
+bool isCollection(const MediaArgs& args) {
+    std::error_code error;
+    return args.shows.size() > 1 || args.inPlace || !args.intoFolder.empty() ||
+           (args.shows.size() == 1 && std::filesystem::is_directory(args.shows.front(), error));
+}
+
+std::string collectionProblem(const MediaArgs& args, bool relinking) {
+    if (!args.appends.empty())
+        return "--append works with one show";
+    if (relinking && !args.target.empty())
+        return "-o NEW is for one show: use -O DIR or --in-place";
+    if (args.inPlace && !args.intoFolder.empty())
+        return "give -O DIR or --in-place, not both";
+    if (relinking && !args.dryRun && !args.inPlace && args.intoFolder.empty())
+        return "relink needs -O DIR, --in-place or --dry-run";
+    return {};
+}
 
 // Reads the options of check, and with relinking those of relink too.
 bool parseMediaArgs(const std::vector<std::string>& args, bool relinking, MediaArgs& parsed,
@@ -46,20 +72,42 @@ bool parseMediaArgs(const std::vector<std::string>& args, bool relinking, MediaA
             parsed.yes = true;
         else if (relinking && arg == "--dry-run")
             parsed.dryRun = true;
+        else if (relinking && arg == "--in-place")
+            parsed.inPlace = true;
+        else if (relinking && arg == "-O" && hasValue)
+            parsed.intoFolder = args[++i];
         else if (arg.size() > 1 && arg[0] == '-')
             problem = "unknown option " + arg;
         else
             shows.push_back(arg);
     }
-    if (problem.empty() && shows.size() != 1)
-        problem = "give one show";
+    parsed.shows = shows;
+    if (problem.empty() && shows.empty())
+        problem = "give a show or a folder of shows";
     else if (problem.empty() && relinking && parsed.searches.empty())
         problem = "relink needs --search DIR";
+    else if (problem.empty() && isCollection(parsed))
+        problem = collectionProblem(parsed, relinking);
     else if (problem.empty() && relinking && parsed.target.empty() && !parsed.dryRun)
         problem = "relink needs -o NEW";
     if (problem.empty())
         parsed.show = shows.front();
     return problem.empty();
+}
+
+// check and relink over every show named and every show in the folders named.
+int runOnCollection(const MediaArgs& args, bool relinking, std::ostream& out, std::ostream& err) {
+    collection::CollectionOptions options;
+    options.paths = args.shows;
+    options.relink = relinking;
+    options.searches = args.searches;
+    options.output = args.dryRun || !relinking ? collection::CollectionOptions::Output::None
+                     : args.inPlace            ? collection::CollectionOptions::Output::InPlace
+                                               : collection::CollectionOptions::Output::IntoFolder;
+    options.folder = args.intoFolder;
+    ConsolePrompter prompter(err, args.yes);
+    const bool whole = collection::runCollection(options, out, err, prompter);
+    return whole && !prompter.troubleShown() ? Success : Trouble;
 }
 
 std::string number(long count) { return count == 0 ? std::string("0") : formatCount(count); }
@@ -97,19 +145,29 @@ std::string entryLabel(const MediaEntry& entry) {
 
 std::string shown(std::string_view windowsText) { return cp1252::toUtf8(windowsText); }
 
+void printProblem(const MediaEntry& entry, std::ostream& out) {
+    out << "  " << entryLabel(entry) << ", "
+        << (entry.state == State::NotMappable ? texts::NotMappableState : texts::MissingState)
+        << ": " << shown(entry.path) << '\n';
+}
+
 void printCheck(const MediaCheck& check, std::ostream& out) {
     for (const FolderRowCheck& row : check.rows) {
         if (row.files == 0)
             continue;
         out << '[' << boxName(row.box) << "] " << shown(row.folder) << ": "
             << counted(row.files, "file", "files") << ", " << row.missing << " missing\n";
-        for (std::size_t problem : row.problems) {
-            const MediaEntry& entry = check.entries[problem];
-            out << "  " << entryLabel(entry) << ", "
-                << (entry.state == State::NotMappable ? texts::NotMappableState
-                                                      : texts::MissingState)
-                << ": " << shown(entry.path) << '\n';
-        }
+        for (std::size_t problem : row.problems)
+            printProblem(check.entries[problem], out);
+    }
+    // Play list entries left out on reading whose folders are no row.
+    bool headed = false;
+    for (const MediaEntry& entry : check.entries) {
+        if (entry.row != NoRow || entry.state == State::Found)
+            continue;
+        if (!std::exchange(headed, true))
+            out << texts::MissingPlayListEntries << '\n';
+        printProblem(entry, out);
     }
     out << totalsLine(check) << '\n';
 }
@@ -126,6 +184,8 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     std::string problem;
     if (!parseMediaArgs(args, false, request, problem))
         return usage(err, "check: " + problem);
+    if (isCollection(request))
+        return runOnCollection(request, false, out, err);
     ConsolePrompter prompter(err, true); // only reading: a show named twice is meant twice
     const LoadedShows shows = loadMediaShows(request, prompter);
     const MediaCheck result = checkMedia(*shows.model);
@@ -134,39 +194,6 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
 }
 
 namespace {
-
-// Columns of text, each as wide as its widest cell; the numbers right-aligned.
-class Table {
-  public:
-    explicit Table(std::vector<std::string> header) { m_rows.push_back(std::move(header)); }
-    void add(std::vector<std::string> row) { m_rows.push_back(std::move(row)); }
-
-    void print(std::ostream& out, const std::vector<bool>& rightAligned) const {
-        std::vector<std::size_t> widths(m_rows.front().size(), 0);
-        for (const auto& row : m_rows) {
-            for (std::size_t c = 0; c < row.size(); ++c)
-                widths[c] = std::max(widths[c], width(row[c]));
-        }
-        for (const auto& row : m_rows) {
-            std::string line;
-            for (std::size_t c = 0; c < row.size(); ++c) {
-                const std::string pad(widths[c] - width(row[c]), ' ');
-                line += (c ? "  " : "") + (rightAligned[c] ? pad + row[c] : row[c] + pad);
-            }
-            out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
-        }
-    }
-
-  private:
-    // Characters, not bytes: UTF-8 continuation bytes take no room.
-    static std::size_t width(const std::string& text) {
-        return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        }));
-    }
-
-    std::vector<std::vector<std::string>> m_rows;
-};
 
 void printWalk(const WalkSummary& walk, std::ostream& out) {
     out << "Searched " << counted(walk.files, "file", "files") << " in "
@@ -192,7 +219,7 @@ void printCandidates(std::string_view what, const std::vector<std::string>& cand
 }
 
 void printFolderProposals(const MediaCheck& check, const Proposals& proposals, std::ostream& out) {
-    Table table({std::string(texts::ListColumn), std::string(texts::OldFolderColumn),
+    TextTable table({std::string(texts::ListColumn), std::string(texts::OldFolderColumn),
                  std::string(texts::NewFolderColumn), std::string(texts::FoundColumn),
                  std::string(texts::StillMissingColumn), std::string(texts::AmbiguousColumn)});
     for (const FolderProposal& p : proposals.folders) {
@@ -269,6 +296,8 @@ int relink(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::string problem;
     if (!parseMediaArgs(args, true, request, problem))
         return usage(err, "relink: " + problem);
+    if (isCollection(request))
+        return runOnCollection(request, true, out, err);
     ConsolePrompter prompter(err, request.yes);
     const LoadedShows shows = loadMediaShows(request, prompter);
     bool searched = true;
