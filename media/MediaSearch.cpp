@@ -81,13 +81,13 @@ std::vector<std::string> rowFoldersFor(const MediaEntry& entry, std::string_view
     const std::string below = hostText(folderPart(rest));
     const std::string belowKey = nameKey(below);
     std::vector<std::string> folders;
+    std::unordered_set<std::string> seen; // a name may be in hundreds of folders
     for (std::string& folder : index.foldersOf(hostText(fileNamePart(rest)))) {
         if (folder.size() <= below.size())
             continue;
-        const std::string top = folder.substr(0, folder.size() - below.size());
-        if (nameKey(std::string_view(folder).substr(top.size())) == belowKey &&
-            std::find(folders.begin(), folders.end(), top) == folders.end())
-            folders.push_back(top);
+        std::string top = folder.substr(0, folder.size() - below.size());
+        if (nameKey(std::string_view(folder).substr(top.size())) == belowKey && seen.insert(top).second)
+            folders.push_back(std::move(top));
     }
     return folders;
 }
@@ -95,7 +95,7 @@ std::vector<std::string> rowFoldersFor(const MediaEntry& entry, std::string_view
 FolderProposal proposeFolder(const MediaCheck& check, std::size_t rowIndex, const NameIndex& index,
                              const DriveMap& drives) {
     const FolderRowCheck& row = check.rows[rowIndex];
-    std::map<std::string, int> holds;
+    std::unordered_map<std::string, int> holds; // ranked below, so any order will do
     for (std::size_t problem : row.problems) {
         for (const std::string& folder : rowFoldersFor(check.entries[problem], row.folder, index))
             ++holds[folder];
