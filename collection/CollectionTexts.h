@@ -1,5 +1,7 @@
 #pragma once
 
+#include "companions/HelpContexts.h"
+
 #include <string_view>
 
 // The words of the collection commands and of the window "Check Slide Shows
@@ -37,7 +39,7 @@ inline constexpr std::string_view TotalRow = "Total";
 inline constexpr std::string_view NoShowsFound = "No slide shows were found.";
 
 // The window.
-inline constexpr int CheckFolderHelp = 520;
+inline constexpr int CheckFolderHelp = help::CheckFolder;
 inline constexpr std::string_view CheckFolderChooseTitle =
     "Check Slide Shows in Folder - Folder to Check";
 inline constexpr std::string_view SaveIntoTitle = "Save Fixed Shows - Folder to Save Into";

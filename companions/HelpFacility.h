@@ -4,7 +4,8 @@ namespace vt {
 
 // The program's help, on the help file VTUtil.HLP in the program folder.
 // Context numbers: 10 main window and About box, 450 path editor, 460
-// listing options, 470 / 480 / 500 the Open, Append and Create file dialogs.
+// listing options, 470 / 480 / 500 the Open, Append and Create file dialogs,
+// 520 the window "Check Slide Shows in Folder...".
 class HelpFacility {
 public:
     virtual ~HelpFacility() = default;

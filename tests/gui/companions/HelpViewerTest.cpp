@@ -29,7 +29,7 @@ TEST(HelpViewer, RequestsShowTheirPagesAndTheIndexAndSearchAreFilled) {
     const std::pair<int, const char*> topics[] = {
         {9999, "index.html"},      {10, "mainwindow.html"},  {450, "patheditor.html"},
         {460, "listing.html"},     {470, "opendialog.html"}, {480, "appenddialog.html"},
-        {500, "createdialog.html"}};
+        {500, "createdialog.html"}, {520, "checkfolder.html"}};
     for (const auto& [context, page] : topics) {
         viewer.showTopic(context);
         EXPECT_EQ(viewer.window()->page().fileName(), QString::fromLatin1(page)) << context;
