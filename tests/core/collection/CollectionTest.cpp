@@ -88,6 +88,14 @@ TEST_F(Collection, CheckReadsEachShowOnItsOwnAndSumsThemUp) {
               "Total                        2        2\n"
               "\n"
               "1 show: 0 whole, 1 with missing files, 0 could not be read.\n|");
+    // One show alone is checked in full, its left-out play list entries too.
+    EXPECT_EQ(vtshow({"check", "col/Musik/songs.VTS"}),
+              "1|[ListSlide] " + w + "here\\: 1 file, 0 missing\n"
+              "[ListSound] " + w + "here\\: 1 file, 0 missing\n"
+              "[PlayList] entries left out of the play list until their files are found:\n"
+              "  play list 1, not mappable: C:\\Music\\one.wav\n"
+              "  play list 3, not mappable: C:\\Music\\two.wav\n"
+              "4 files: 2 found, 0 missing, 2 not mappable\n|");
     EXPECT_EQ(vtshow({"check", "col/ok.vts", "nothing"}),
               "1|col/ok.vts: 1 slide, 0 missing\n\n"
               "Show        Slides  Missing\n"
