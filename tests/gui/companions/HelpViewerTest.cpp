@@ -35,7 +35,7 @@ TEST(HelpViewer, RequestsShowTheirPagesAndTheIndexAndSearchAreFilled) {
         EXPECT_EQ(viewer.window()->page().fileName(), QString::fromLatin1(page)) << context;
     }
     HelpWindow& window = *viewer.window();
-    EXPECT_TRUE(text(window).startsWith(QStringLiteral("Creating the new slide show file")));
+    EXPECT_TRUE(text(window).startsWith(QStringLiteral("Checking the slide shows in a folder")));
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(VT_BUILT_PROGRAM_FOLDER));
     const auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("helpTabs"));
     viewer.showSearch(); // the search tab beside the main window's page
