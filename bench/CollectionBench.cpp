@@ -119,7 +119,7 @@ void FindSearchFolderAndCatShows(benchmark::State& state) {
 }
 
 void relinkOnce(benchmark::State& state, collection::CollectionOptions::Output output,
-                bool sameNames = false) {
+                bool sameNames) {
     Fixture& f = fixture(sameNames);
     DriveMap::setCurrent(DriveMap({{'C', f.scratch.host("c")}}));
     collection::CollectionOptions options;
@@ -139,49 +139,34 @@ void relinkOnce(benchmark::State& state, collection::CollectionOptions::Output o
     stdfs::remove_all(f.scratch.host("out"));
 }
 
-void report(benchmark::State& state, Clock::duration total) {
+void RelinkCollection(benchmark::State& state, collection::CollectionOptions::Output output,
+                      bool sameNames) {
+    Clock::duration total{};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        relinkOnce(state, output, sameNames);
+        total += Clock::now() - start;
+    }
     const double perRun = std::chrono::duration<double>(total).count() / static_cast<double>(state.iterations());
     state.counters["yardstick_ms"] = yardstickSeconds * 1000;
     state.counters["x_yardstick"] = yardstickSeconds > 0 ? perRun / yardstickSeconds : 0;
 }
 
-// Every show read, checked, searched for and relinked; nothing written.
-void Relink300ShowsDryRun(benchmark::State& state) {
-    Clock::duration total{};
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        relinkOnce(state, collection::CollectionOptions::Output::None);
-        total += Clock::now() - start;
-    }
-    report(state, total);
-}
-
-// The same, each show then written whole into another folder.
-void Relink300ShowsIntoFolder(benchmark::State& state) {
-    Clock::duration total{};
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        relinkOnce(state, collection::CollectionOptions::Output::IntoFolder);
-        total += Clock::now() - start;
-    }
-    report(state, total);
-}
-
-// Every trip's pictures named alike: each missing name is in 300 folders.
-void Relink300ShowsDryRunSameNames(benchmark::State& state) {
-    Clock::duration total{};
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        relinkOnce(state, collection::CollectionOptions::Output::None, true);
-        total += Clock::now() - start;
-    }
-    report(state, total);
-}
-
 BENCHMARK(FindSearchFolderAndCatShows)->Unit(benchmark::kMillisecond)->UseManualTime();
-BENCHMARK(Relink300ShowsDryRun)->Unit(benchmark::kMillisecond)->UseManualTime();
-BENCHMARK(Relink300ShowsIntoFolder)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
-BENCHMARK(Relink300ShowsDryRunSameNames)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+// Every show read, checked, searched for and relinked; nothing written.
+BENCHMARK_CAPTURE(RelinkCollection, DryRun, collection::CollectionOptions::Output::None, false)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
+// The same, each show then written whole into another folder.
+BENCHMARK_CAPTURE(RelinkCollection, IntoFolder, collection::CollectionOptions::Output::IntoFolder, false)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3);
+// Every trip's pictures named alike: each missing name is in 300 folders.
+BENCHMARK_CAPTURE(RelinkCollection, DryRunSameNames, collection::CollectionOptions::Output::None, true)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3);
 
 } // namespace
 } // namespace vt::bench

@@ -4,6 +4,7 @@
 #include "cli/ConsolePrompter.h"
 #include "cli/Vtshow.h"
 #include "collection/Collection.h"
+#include "collection/SharedSearch.h"
 #include "common/Cp1252.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
@@ -254,18 +255,6 @@ void printFileProposals(const MediaCheck& check, const Proposals& proposals, std
     }
 }
 
-// Walks every search folder; false, after saying which, when one is not there.
-bool searchFolders(const std::vector<std::string>& searches, NameIndex& index, WalkSummary& walk,
-                   Prompter& prompter) {
-    WalkProgress progress;
-    for (const std::string& search : searches)
-        index.walk(search, progress, walk);
-    for (const std::string& bad : walk.badRoots)
-        prompter.fail(std::string(texts::SearchFolderUnreadable) + std::string(BlankLine) +
-                      cp1252::fromUtf8(bad));
-    return walk.badRoots.empty();
-}
-
 // Moves the paths as proposed; the editor's result goes into the model.
 void relinkModel(SlideShowModel& model, const std::vector<std::string>& searches,
                  std::ostream& out, Prompter& prompter, bool& searched) {
@@ -275,13 +264,12 @@ void relinkModel(SlideShowModel& model, const std::vector<std::string>& searches
         out << texts::NothingMissing << '\n';
         return;
     }
-    NameIndex index;
-    WalkSummary walk;
-    searched = searchFolders(searches, index, walk, prompter);
+    collection::SharedSearch search(searches);
+    searched = search.ready(prompter);
     if (!searched)
         return;
-    printWalk(walk, out);
-    const Proposals proposals = propose(before, index);
+    printWalk(search.summary(), out);
+    const Proposals proposals = propose(before, search.index());
     printFolderProposals(before, proposals, out);
     printFileProposals(before, proposals, out);
     applyProposals(editor, before, proposals, prompter);

@@ -16,19 +16,8 @@
 namespace vt::collection {
 namespace {
 
-std::string windowsForm(const std::string& hostPath) {
-    return DriveMap::current().toWindowsFromUser(hostPath);
-}
-
-std::string joined(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (std::string_view part : parts)
-        text += part;
-    return text;
-}
-
 std::string sentenceAndPath(std::string_view sentence, const std::string& hostPath) {
-    return joined({sentence, BlankLine, windowsForm(hostPath)});
+    return joinedText({sentence, BlankLine, windowsPathOf(hostPath)});
 }
 
 enum class NewFile { Written, Taken, Failed };
@@ -105,7 +94,7 @@ SaveResult saveIntoFolder(const std::string& bytes, const FoundShow& show, const
     SaveResult result;
     result.target = (fs::path(folder) / fs::path(show.relative)).lexically_normal().string();
     // Never over the show itself or another file without leave, as Create.
-    if (!mayCreate(windowsForm(result.target), windowsForm(show.host), {}, prompter))
+    if (!mayCreate(windowsPathOf(result.target), windowsPathOf(show.host), {}, prompter))
         return result;
     std::error_code made;
     fs::create_directories(fs::path(result.target).parent_path(), made);
@@ -119,6 +108,10 @@ SaveResult saveIntoFolder(const std::string& bytes, const FoundShow& show, const
 }
 
 } // namespace
+
+std::string windowsPathOf(const std::string& hostPath) {
+    return DriveMap::current().toWindowsFromUser(hostPath);
+}
 
 std::optional<FileStamp> stampOf(const std::string& hostPath) {
     struct stat info {};
@@ -134,7 +127,7 @@ bool loadShow(const std::string& hostPath, SlideShowModel& model, FileStamp& sta
               Prompter& prompter) {
     stamp = stampOf(hostPath).value_or(FileStamp{});
     WatchedPrompter watched(prompter);
-    openSlideShow(model, windowsForm(hostPath), watched);
+    openSlideShow(model, windowsPathOf(hostPath), watched);
     return watched.shown() == 0;
 }
 

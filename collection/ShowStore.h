@@ -14,6 +14,9 @@ class Prompter;
 // Reading one show of a collection on its own, and writing it back fixed.
 namespace vt::collection {
 
+// A host path as the program shows and reads paths: in Windows form.
+std::string windowsPathOf(const std::string& hostPath);
+
 // What a show file was when it was read; a file changed since is not written.
 struct FileStamp {
     std::uint64_t device = 0, inode = 0, size = 0;

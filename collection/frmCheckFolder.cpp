@@ -48,17 +48,6 @@ class ShowItem : public QTreeWidgetItem {
     }
 };
 
-std::string windowsForm(const std::string& hostPath) {
-    return DriveMap::current().toWindowsFromUser(hostPath);
-}
-
-std::string joined(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (std::string_view part : parts)
-        text += part;
-    return text;
-}
-
 } // namespace
 
 frmCheckFolder::frmCheckFolder(std::string hostFolder, CheckFolderSeams seams, QWidget* parent)
@@ -132,7 +121,7 @@ void frmCheckFolder::showRead(collection::ShowRow row) {
     m_ui->ListShows->addTopLevelItem(item);
     m_ui->barProgress->setValue(static_cast<int>(m_shows.size()));
     m_ui->lblProgress->setText(toQString(
-        joined({texts::ReadingStart, formatCount(static_cast<long long>(m_shows.size())),
+        joinedText({texts::ReadingStart, formatCount(static_cast<long long>(m_shows.size())),
                 texts::ReadingOf, formatCount(static_cast<long long>(m_total)), ": ",
                 m_shows.back().row.show.relative})));
     showTotals();
@@ -144,7 +133,7 @@ void frmCheckFolder::readingEnded() {
         m_worker.join();
     const std::string count = m_shows.empty() ? "0" : formatCount(static_cast<long long>(m_shows.size()));
     m_ui->lblProgress->setText(
-        toQString(joined({m_cancel ? texts::ReadStopped : texts::ReadDone, count})));
+        toQString(joinedText({m_cancel ? texts::ReadStopped : texts::ReadDone, count})));
     m_ui->barProgress->setRange(0, 1);
     m_ui->barProgress->setValue(1);
     m_ui->CmdCancel->setEnabled(false);
@@ -189,10 +178,10 @@ void frmCheckFolder::showTotals() {
         pending += state.pending ? 1 : 0;
     }
     const auto count = [](long long value) { return value == 0 ? std::string("0") : formatCount(value); };
-    m_ui->lblTotal->setText(toQString(joined(
+    m_ui->lblTotal->setText(toQString(joinedText(
         {texts::TotalShows, count(static_cast<long long>(m_shows.size())), texts::TotalSlides,
          count(slides), texts::TotalMissing, count(missing), texts::TotalUnreadable, count(unreadable)})));
-    m_ui->lblPending->setText(pending ? toQString(joined({texts::PendingStart, count(pending)}))
+    m_ui->lblPending->setText(pending ? toQString(joinedText({texts::PendingStart, count(pending)}))
                                       : QString());
     m_ui->CmdSaveFixed->setEnabled(pending > 0);
 }
@@ -211,7 +200,7 @@ std::vector<std::size_t> frmCheckFolder::selectedShows() const {
 void frmCheckFolder::ListShows_DoubleClick(QTreeWidgetItem* item) {
     const auto show = item->data(NameColumn, ShowRole).toULongLong();
     if (m_seams.open)
-        m_seams.open(windowsForm(m_shows[show].row.show.host));
+        m_seams.open(collection::windowsPathOf(m_shows[show].row.show.host));
 }
 
 // A show's working copies: kept from an earlier search, or read afresh.
@@ -318,10 +307,10 @@ void frmCheckFolder::CmdSaveFixed_Click() {
     const int saved = saveShows(pending, into);
     showTotals();
     m_seams.busy.setDefault();
-    std::string text = joined({texts::SavedStart, saved ? formatCount(saved) : "0"});
+    std::string text = joinedText({texts::SavedStart, saved ? formatCount(saved) : "0"});
     if (saved > 0)
-        text += joined({BlankLine, into.empty() ? texts::SavedInPlaceHint : texts::SavedIntoStart,
-                        into.empty() ? "" : windowsForm(into), into.empty() ? "" : "."});
+        text += joinedText({BlankLine, into.empty() ? texts::SavedInPlaceHint : texts::SavedIntoStart,
+                        into.empty() ? "" : collection::windowsPathOf(into), into.empty() ? "" : "."});
     m_seams.prompter.inform(std::move(text));
 }
 
@@ -340,7 +329,7 @@ int frmCheckFolder::saveShows(const std::vector<std::size_t>& shows, const std::
         if (!collection::loadShow(state.row.show.host, *model, stamp, once))
             continue;
         if (stamp != state.row.stamp) {
-            once.warn(joined({texts::ChangedSinceRead, BlankLine, windowsForm(state.row.show.host)}));
+            once.warn(joinedText({texts::ChangedSinceRead, BlankLine, collection::windowsPathOf(state.row.show.host)}));
             continue;
         }
         state.editor->commit(*model);
