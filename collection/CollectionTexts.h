@@ -54,6 +54,8 @@ inline constexpr std::string_view TotalUnreadable = "    Could not be read: ";
 inline constexpr std::string_view Unreadable = "could not be read";
 inline constexpr std::string_view PendingStart = "Fixed, not saved yet: ";
 inline constexpr std::string_view FixedTip = "Fixed, not saved yet.";
+inline constexpr std::string_view NothingMissingInShows =
+    "Every file the selected slide shows need is where they say it is; there is nothing to find.";
 inline constexpr std::string_view SelectShowsFirst =
     "Select the slide shows whose missing files are to be found, then try again...";
 inline constexpr std::string_view PreviewIntro =

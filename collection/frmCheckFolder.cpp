@@ -248,42 +248,58 @@ void frmCheckFolder::applySearch(const std::vector<std::size_t>& chosen) {
         parts.push_back(&check);
     const collection::MergedCheck merged = collection::mergeChecks(parts);
     if (merged.check.allFound()) {
-        m_seams.prompter.inform(std::string(texts::NothingMissing));
+        m_seams.prompter.inform(std::string(texts::NothingMissingInShows));
         return;
     }
-    const std::optional<std::string> folder = m_seams.dialogs.chooseFolder(
-        {std::string(texts::SearchFolderTitle), QDir::homePath().toStdString(), texts::PathEditorHelp});
-    if (!folder)
-        return;
-    if (const std::string problem = searchFolderProblem(*folder); !problem.empty())
-        return m_seams.prompter.warn(problem);
     media::NameIndex index;
-    media::WalkSummary summary;
-    if (!walkWithProgress(this, *folder, nameIndexWalk(), index, summary))
-        return;
-    if (!summary.badRoots.empty())
-        return m_seams.prompter.warn(unreadableFolderMessage(*folder));
-    media::Proposals proposals = media::propose(merged.check, index);
-    if (proposals.files.empty() &&
-        std::none_of(proposals.folders.begin(), proposals.folders.end(),
-                     [](const media::FolderProposal& p) { return !p.candidates.empty(); }))
-        return m_seams.prompter.inform(nothingFoundMessage(*folder, summary));
-    frmFindMissing preview(merged.check, std::move(proposals), index,
-                           walkSummaryLine(*folder, summary), m_seams.help, this);
-    if (auto* intro = preview.findChild<QLabel*>(QStringLiteral("lblIntro")))
-        intro->setText(toQString(texts::PreviewIntro));
-    if (preview.exec() != QDialog::Accepted)
+    const std::optional<media::Proposals> kept = previewSearch(merged.check, index);
+    if (!kept)
         return;
     collection::OnceEach once(m_seams.prompter);
     for (std::size_t i = 0; i < shows.size(); ++i) {
         ShowState& state = m_shows[shows[i]];
-        const media::Proposals own = collection::proposalsFor(merged, preview.chosen(), i);
+        const media::Proposals own = collection::proposalsFor(merged, *kept, i);
         if (media::applyProposals(*state.editor, checks[i], own, once) == 0)
             continue;
         state.pending = true;
         state.row.missing = collection::problemCount(media::checkMedia(*state.editor, folders));
         showRow(shows[i]);
     }
+}
+
+// Asks for the folder to search, walks it into the index and shows what it
+// would change; what the user keeps, or nullopt.
+std::optional<media::Proposals> frmCheckFolder::previewSearch(const media::MediaCheck& check,
+                                                              media::NameIndex& index) {
+    const std::optional<std::string> folder = m_seams.dialogs.chooseFolder(
+        {std::string(texts::SearchFolderTitle), QDir::homePath().toStdString(), texts::PathEditorHelp});
+    if (!folder)
+        return std::nullopt;
+    if (const std::string problem = searchFolderProblem(*folder); !problem.empty()) {
+        m_seams.prompter.warn(problem);
+        return std::nullopt;
+    }
+    media::WalkSummary summary;
+    if (!walkWithProgress(this, *folder, nameIndexWalk(), index, summary))
+        return std::nullopt;
+    if (!summary.badRoots.empty()) {
+        m_seams.prompter.warn(unreadableFolderMessage(*folder));
+        return std::nullopt;
+    }
+    media::Proposals proposals = media::propose(check, index);
+    if (proposals.files.empty() &&
+        std::none_of(proposals.folders.begin(), proposals.folders.end(),
+                     [](const media::FolderProposal& p) { return !p.candidates.empty(); })) {
+        m_seams.prompter.inform(nothingFoundMessage(*folder, summary));
+        return std::nullopt;
+    }
+    frmFindMissing preview(check, std::move(proposals), index,
+                           walkSummaryLine(*folder, summary), m_seams.help, this);
+    if (auto* intro = preview.findChild<QLabel*>(QStringLiteral("lblIntro")))
+        intro->setText(toQString(texts::PreviewIntro));
+    if (preview.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return preview.chosen();
 }
 
 void frmCheckFolder::CmdSaveFixed_Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "collection/ShowChecks.h"
+#include "media/MediaSearch.h"
 #include "patheditor/PathEditor.h"
 
 #include <QWidget>
@@ -8,6 +9,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -69,6 +71,8 @@ class frmCheckFolder : public QWidget {
     std::vector<std::size_t> selectedShows() const;
     bool loadEditor(ShowState& state);
     void applySearch(const std::vector<std::size_t>& shows);
+    std::optional<media::Proposals> previewSearch(const media::MediaCheck& check,
+                                                  media::NameIndex& index);
     int saveShows(const std::vector<std::size_t>& shows, const std::string& intoFolder);
 
     std::unique_ptr<Ui::frmCheckFolder> m_ui;

@@ -161,6 +161,32 @@ TEST_F(CheckFolder, ListsEveryShowFindsTheirFilesOnceAndSavesThemWithBackups) {
 
 TEST_F(CheckFolder, SavesIntoAnotherFolderAndCancelStopsTheReading) {
     open(temp.host("col"));
+    row("ok.vts")->setSelected(true);
+    click("CmdFindMissing");
+    EXPECT_EQ(prompter.texts().back(), "Every file the selected slide shows need is where they say "
+                                       "it is; there is nothing to find.");
+    EXPECT_TRUE(dialogs.folderRequests.empty());
+
+    // A show changed on the disk after the search is not written over.
+    row("ok.vts")->setSelected(false);
+    row("lost.vts")->setSelected(true);
+    dialogs.folders = {temp.host("moved")};
+    {
+        WhenShown atPreview("frmFindMissing", [](QWidget& shown) {
+            QTest::mouseClick(test::control<QPushButton>(shown, "CmdApply"), Qt::LeftButton);
+        });
+        click("CmdFindMissing");
+    }
+    show("col/lost.vts", {"C:\\Pics\\a.jpg", "C:\\Pics\\nowhere.jpg", "C:\\Pics\\new.jpg"});
+    prompter.messages.clear();
+    click("CmdSaveFixed");
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{
+                                    "The slide show was changed on the disk after it was read, so "
+                                    "it was not written:\r\n\r\n" + temp.win("col\\lost.vts"),
+                                    "Slide shows saved: 0"}));
+    EXPECT_FALSE(temp.exists("col/lost.vts.bak"));
+
+    row("lost.vts")->setSelected(false);
     row("trip.vts")->setSelected(true);
     dialogs.folders = {temp.host("moved"), temp.host("fixed")};
     WhenShown atPreview("frmFindMissing", [](QWidget& shown) {
