@@ -182,7 +182,7 @@ void Run::printTable() const {
         header.emplace_back(texts::MissingColumn);
     TextTable table(header);
     long slides = 0, before = 0, after = 0;
-    int whole = 0, unread = 0, withMissing = 0;
+    int whole = 0, unread = 0, withMissing = 0, notWritten = 0;
     for (const ShowReport& r : m_reports) {
         slides += r.slides;
         before += r.missingBefore;
@@ -190,6 +190,7 @@ void Run::printTable() const {
         whole += r.whole() ? 1 : 0;
         unread += r.read ? 0 : 1;
         withMissing += r.missingAfter > 0 ? 1 : 0;
+        notWritten += r.failed ? 1 : 0;
         const std::string no = "-";
         std::vector<std::string> row{r.show, r.read ? number(r.slides) : no,
                                      r.read ? number(r.missingBefore) : no};
@@ -210,7 +211,10 @@ void Run::printTable() const {
     m_out << '\n'
           << counted(shows, "show", "shows") << ": " << number(whole) << " whole, "
           << number(withMissing) << " with missing files, " << number(unread) << ' '
-          << texts::CouldNotBeRead << ".\n";
+          << texts::CouldNotBeRead;
+    if (notWritten > 0)
+        m_out << ", " << number(notWritten) << ' ' << texts::NotWritten;
+    m_out << ".\n";
 }
 
 } // namespace

@@ -78,9 +78,16 @@ SaveResult saveInPlace(const std::string& bytes, const FoundShow& show, const Fi
                        Prompter& prompter) {
     SaveResult result;
     result.target = show.host;
-    if (!keepBackup(show.host, stamp, result, prompter))
+    // Opened first, so that a show that cannot be replaced gets no backup.
+    files::AtomicFile file;
+    std::string error = file.open(show.host);
+    if (error.empty() && !keepBackup(show.host, stamp, result, prompter))
         return result;
-    if (const std::string error = files::replaceHostFile(show.host, bytes); !error.empty()) {
+    if (error.empty())
+        error = file.write(bytes);
+    if (error.empty())
+        error = file.commit();
+    if (!error.empty()) {
         prompter.fail(failureText(sentenceAndPath(texts::NotReplaced, show.host), error));
         return result;
     }

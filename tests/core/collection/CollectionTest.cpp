@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace vt {
 namespace {
@@ -175,6 +176,22 @@ TEST_F(Collection, RelinkInPlaceKeepsEachOldShowAsANewBackup) {
     // Every show fixable, so every one whole.
     EXPECT_EQ(relink({"--in-place", c + "Café", c + "ok.vts", c + "Musik"}).substr(0, 2), "0|");
     EXPECT_EQ(relink({"--dry-run", c + "lost.vts", c + "ok.vts"}).substr(0, 2), "1|");
+}
+
+TEST_F(Collection, AShowThatMayNotBeReplacedGetsNoBackupAndCountsAsNotWritten) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser may write anything; run as an ordinary user";
+    const std::string lost = folder.read("col/lost.vts");
+    fs::permissions(folder.host("col/lost.vts"), fs::perms::owner_read);
+    const std::string all = relink({"--in-place", folder.host("col/lost.vts")});
+    EXPECT_NE(all.find("1 show: 0 whole, 1 with missing files, 0 could not be read, 1 not written.\n"),
+              std::string::npos);
+    EXPECT_NE(all.find("error:\nThe slide show could not be replaced:\n\n" + w +
+                       "col\\lost.vts\n\nPermission denied...\n"),
+              std::string::npos);
+    EXPECT_EQ(all.substr(0, 2), "1|");
+    EXPECT_EQ(folder.read("col/lost.vts"), lost);
+    EXPECT_FALSE(folder.exists("col/lost.vts.bak"));
 }
 
 TEST_F(Collection, WrongUsageIsToldAndNothingIsWritten) {
