@@ -100,7 +100,7 @@ class Run {
             return true;
         }
         const bool firstWalk = !m_search.walked();
-        if (!m_search.ready(prompter))
+        if (!m_search.ready(m_prompter)) // about the search, not this show
             return false;
         if (firstWalk)
             printWalk();

@@ -59,7 +59,6 @@ frmCheckFolder::frmCheckFolder(std::string hostFolder, CheckFolderSeams seams, Q
     const std::filesystem::path folder = std::filesystem::path(m_folder).lexically_normal();
     m_top = (folder.has_filename() ? folder.filename() : folder.parent_path().filename()).string() + "/";
     QHeaderView* header = m_ui->ListShows->header();
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(FolderColumn, QHeaderView::Stretch);
     header->setStretchLastSection(false);
     m_ui->ListShows->sortByColumn(FolderColumn, Qt::AscendingOrder);
@@ -120,10 +119,12 @@ void frmCheckFolder::showRead(collection::ShowRow row) {
     showRow(show);
     m_ui->ListShows->addTopLevelItem(item);
     m_ui->barProgress->setValue(static_cast<int>(m_shows.size()));
-    m_ui->lblProgress->setText(toQString(
-        joinedText({texts::ReadingStart, formatCount(static_cast<long long>(m_shows.size())),
-                texts::ReadingOf, formatCount(static_cast<long long>(m_total)), ": ",
-                m_shows.back().row.show.relative})));
+    m_ui->lblProgress->setText(
+        toQString(joinedText({texts::ReadingStart, formatCount(static_cast<long long>(m_shows.size())),
+                              texts::ReadingOf, formatCount(static_cast<long long>(m_total)), ": "})) +
+        QString::fromStdString(m_shows.back().row.show.relative));
+    if (m_shows.size() % 100 == 1)
+        fitColumns(); // now and then: measuring every row each time would not scale
     showTotals();
 }
 
@@ -137,6 +138,12 @@ void frmCheckFolder::readingEnded() {
     m_ui->barProgress->setRange(0, 1);
     m_ui->barProgress->setValue(1);
     m_ui->CmdCancel->setEnabled(false);
+    fitColumns();
+}
+
+void frmCheckFolder::fitColumns() {
+    for (int column : {NameColumn, SlidesColumn, MissingColumn})
+        m_ui->ListShows->resizeColumnToContents(column);
 }
 
 // The worker stops before the next show: within a second.

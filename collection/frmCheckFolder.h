@@ -68,6 +68,7 @@ class frmCheckFolder : public QWidget {
     void ListShows_DoubleClick(QTreeWidgetItem* item);
     void showRow(std::size_t show);
     void showTotals();
+    void fitColumns();
     std::vector<std::size_t> selectedShows() const;
     bool loadEditor(ShowState& state);
     void applySearch(const std::vector<std::size_t>& shows);
