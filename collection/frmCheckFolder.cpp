@@ -86,6 +86,8 @@ frmCheckFolder::~frmCheckFolder() {
 // The rows come back to this thread one by one, queued, as each show is read.
 void frmCheckFolder::startReading() {
     m_ui->lblProgress->setText(toQString(texts::ReadingStart) + QStringLiteral("..."));
+    // The rows may not change under a search or a save: those wait for the end.
+    m_ui->CmdFindMissing->setEnabled(false);
     m_ui->barProgress->setRange(0, 0);
     m_worker = std::thread([this] {
         collection::checkShows(
@@ -138,7 +140,9 @@ void frmCheckFolder::readingEnded() {
     m_ui->barProgress->setRange(0, 1);
     m_ui->barProgress->setValue(1);
     m_ui->CmdCancel->setEnabled(false);
+    m_ui->CmdFindMissing->setEnabled(true);
     fitColumns();
+    showTotals();
 }
 
 void frmCheckFolder::fitColumns() {
@@ -190,7 +194,7 @@ void frmCheckFolder::showTotals() {
          count(slides), texts::TotalMissing, count(missing), texts::TotalUnreadable, count(unreadable)})));
     m_ui->lblPending->setText(pending ? toQString(joinedText({texts::PendingStart, count(pending)}))
                                       : QString());
-    m_ui->CmdSaveFixed->setEnabled(pending > 0);
+    m_ui->CmdSaveFixed->setEnabled(pending > 0 && m_finished);
 }
 
 std::vector<std::size_t> frmCheckFolder::selectedShows() const {

@@ -205,11 +205,13 @@ TEST_F(CheckFolder, SavesIntoAnotherFolderAndCancelStopsTheReading) {
         show(("many/show" + std::to_string(i) + ".vts").c_str(), {"C:\\Pics\\a.jpg"});
     window = new frmCheckFolder(temp.host("many"), {prompter, dialogs, busy, help, {}});
     window->show();
+    EXPECT_FALSE(control("CmdFindMissing")->isEnabled()); // not while the rows still come
     click("CmdCancel");
     ASSERT_TRUE(QTest::qWaitFor([this] { return !window->reading(); }, 10000));
     QCoreApplication::processEvents();
     EXPECT_TRUE(text("lblProgress").starts_with("Stopped; slide shows read: ")) << text("lblProgress");
     EXPECT_LT(list()->topLevelItemCount(), 300);
+    EXPECT_TRUE(control("CmdFindMissing")->isEnabled());
     window->close();
 }
 
