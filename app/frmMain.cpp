@@ -161,6 +161,7 @@ void frmMain::connectMenus() {
     item(ui->mnuOpenThumbnailer, &frmMain::mnuOpenThumbnailer_Click);
     item(ui->mnuOpenLauncher, &frmMain::mnuOpenLauncher_Click);
     item(ui->mnuPackSS, &frmMain::mnuPackSS_Click);
+    item(ui->mnuCheckFolder, &frmMain::mnuCheckFolder_Click);
     item(ui->mnuExit, &frmMain::mnuExit_Click);
     item(ui->mnuAbout, &frmMain::mnuAbout_Click);
     item(ui->mnuAboutVTViewer, &frmMain::mnuAboutVTViewer_Click);

@@ -88,6 +88,7 @@ class frmMain : public QMainWindow {
     void mnuOpenThumbnailer_Click();
     void mnuOpenLauncher_Click();
     void mnuPackSS_Click();
+    void mnuCheckFolder_Click();
     void mnuAbout_Click();
     void mnuAboutVTViewer_Click();
     void mnuWebVantora_Click();

@@ -4,6 +4,7 @@
 #include "app/AppendTexts.h"
 #include "app/MainWindowTexts.h"
 #include "app/PreferencesCommands.h"
+#include "collection/frmCheckFolder.h"
 #include "common/BusyPointer.h"
 #include "common/FileDialogs.h"
 #include "common/Numbers.h"
@@ -125,6 +126,22 @@ void frmMain::mnuPackSS_Click() {
     if (m_seams.busy.isDefault())
         packSlideShow(*m_model, sourcePath(),
                       {m_seams.dialogs, m_seams.prompter, m_seams.busy, m_seams.help}, this);
+}
+
+// A window of its own over a folder of shows; a show opened from it opens
+// here as Open would.
+void frmMain::mnuCheckFolder_Click() {
+    if (!m_seams.busy.isDefault())
+        return;
+    checkShowsInFolder({m_seams.prompter, m_seams.dialogs, m_seams.busy, m_seams.help,
+                        [this](const std::string& path) {
+                            if (!m_seams.busy.isDefault())
+                                return;
+                            openShow(path);
+                            activateWindow();
+                            raise();
+                        }},
+                       this);
 }
 
 // Deleting the preferences file may run while another command works.

@@ -7,9 +7,12 @@
 #include "cli/Terminal.h"
 #include "cli/Vtshow.h"
 #include "cli/TerminalText.h"
+#include "collection/Collection.h"
+#include "collection/SharedSearch.h"
 #include "common/CodePage.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
+#include "common/TextTable.h"
 #include "common/Texts.h"
 #include "media/MediaSearch.h"
 #include "media/MediaTexts.h"
@@ -17,6 +20,8 @@
 #include "slideshow/SlideShowWriter.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <utility>
 #include <ostream>
 
 namespace vt::cli {
@@ -25,32 +30,59 @@ namespace {
 using namespace media;
 
 struct MediaArgs {
-    std::vector<std::string> shows; // the one show
+    std::vector<std::string> shows; // shows and folders of shows
     std::vector<std::string> appends;
     std::vector<std::string> searches;
     std::string target;
+    std::string intoFolder; // -O DIR
+    bool inPlace = false;
     bool yes = false;
     bool dryRun = false;
 };
 
 void addCheckOptions(CommandOptions& options, MediaArgs& parsed) {
     addAppendOption(options, parsed.appends);
-    options.positionals(parsed.shows, "SHOW");
+    options.positionals(parsed.shows, "SHOW|FOLDER");
 }
 
 void addRelinkOptions(CommandOptions& options, MediaArgs& parsed) {
     addCheckOptions(options, parsed);
     options.values("--search", parsed.searches, "DIR", "looks for the missing files under DIR");
-    options.value("-o", parsed.target, "NEW", "the show to write");
+    options.value("-o", parsed.target, "NEW", "the show to write (one show)");
+    options.value("-O", parsed.intoFolder, "DIR",
+                  "writes each changed show under DIR, keeping the shows' layout");
+    options.flag("--in-place", parsed.inPlace,
+                 "replaces each changed show, keeping the old one as NAME.vts.bak");
     options.flag("--yes", parsed.yes, "answers Yes to every question");
     options.flag("--dry-run", parsed.dryRun, "shows what would change, writes nothing");
 }
 
+// Several shows, a folder of them, or writing them back: the collection form.
+bool isCollection(const MediaArgs& args) {
+    std::error_code error;
+    return args.shows.size() > 1 || args.inPlace || !args.intoFolder.empty() ||
+           (args.shows.size() == 1 && std::filesystem::is_directory(args.shows.front(), error));
+}
+
+std::string collectionProblem(const MediaArgs& args, bool relinking) {
+    if (!args.appends.empty())
+        return "--append works with one show";
+    if (relinking && !args.target.empty())
+        return "-o NEW is for one show: use -O DIR or --in-place";
+    if (args.inPlace && !args.intoFolder.empty())
+        return "give -O DIR or --in-place, not both";
+    if (relinking && !args.dryRun && !args.inPlace && args.intoFolder.empty())
+        return "missing -O DIR, --in-place or --dry-run";
+    return {};
+}
+
 std::string mediaArgsProblem(const MediaArgs& parsed, bool relinking) {
-    if (parsed.shows.size() != 1)
-        return "give one show";
+    if (parsed.shows.empty())
+        return "give a show or a folder of shows";
     if (relinking && parsed.searches.empty())
         return "missing --search DIR";
+    if (isCollection(parsed))
+        return collectionProblem(parsed, relinking);
     if (relinking && parsed.target.empty() && !parsed.dryRun)
         return "missing -o NEW";
     return {};
@@ -70,6 +102,21 @@ std::optional<int> parseMediaArgs(const std::vector<std::string>& args, bool rel
     if (const std::string problem = mediaArgsProblem(parsed, relinking); !problem.empty())
         return options.problem(err, problem);
     return std::nullopt;
+}
+
+// check and relink over every show named and every show in the folders named.
+int runOnCollection(const MediaArgs& args, bool relinking, std::ostream& out, std::ostream& err) {
+    collection::CollectionOptions options;
+    options.paths = args.shows;
+    options.relink = relinking;
+    options.searches = args.searches;
+    options.output = args.dryRun || !relinking ? collection::CollectionOptions::Output::None
+                     : args.inPlace            ? collection::CollectionOptions::Output::InPlace
+                                               : collection::CollectionOptions::Output::IntoFolder;
+    options.folder = args.intoFolder;
+    ConsolePrompter prompter(err, args.yes);
+    const bool whole = collection::runCollection(options, out, err, prompter);
+    return whole && !prompter.troubleShown() ? Success : Trouble;
 }
 
 std::string number(long count) { return count == 0 ? std::string("0") : formatCount(count); }
@@ -109,19 +156,29 @@ std::string shown(std::string_view windowsText) {
     return terminalText(windowsText);
 }
 
+void printProblem(const MediaEntry& entry, std::ostream& out) {
+    out << "  " << entryLabel(entry) << ", "
+        << (entry.state == State::NotMappable ? texts::NotMappableState : texts::MissingState)
+        << ": " << shown(entry.path) << '\n';
+}
+
 void printCheck(const MediaCheck& check, std::ostream& out) {
     for (const FolderRowCheck& row : check.rows) {
         if (row.files == 0)
             continue;
         out << '[' << boxName(row.box) << "] " << shown(row.folder) << ": "
             << counted(row.files, "file", "files") << ", " << row.missing << " missing\n";
-        for (std::size_t problem : row.problems) {
-            const MediaEntry& entry = check.entries[problem];
-            out << "  " << entryLabel(entry) << ", "
-                << (entry.state == State::NotMappable ? texts::NotMappableState
-                                                      : texts::MissingState)
-                << ": " << shown(entry.path) << '\n';
-        }
+        for (std::size_t problem : row.problems)
+            printProblem(check.entries[problem], out);
+    }
+    // Play list entries left out on reading whose folders are no row.
+    bool headed = false;
+    for (const MediaEntry& entry : check.entries) {
+        if (entry.row != NoRow || entry.state == State::Found)
+            continue;
+        if (!std::exchange(headed, true))
+            out << texts::MissingPlayListEntries << '\n';
+        printProblem(entry, out);
     }
     out << totalsLine(check) << '\n';
 }
@@ -137,6 +194,8 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     MediaArgs request;
     if (const auto status = parseMediaArgs(args, false, request, out, err))
         return *status;
+    if (isCollection(request))
+        return runOnCollection(request, false, out, err);
     ConsolePrompter prompter(err, true); // only reading: a show named twice is meant twice
     const LoadedShows shows = loadMediaShows(request, prompter);
     const MediaCheck result = checkMedia(*shows.model);
@@ -145,39 +204,6 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
 }
 
 namespace {
-
-// Columns of text, each as wide as its widest cell; the numbers right-aligned.
-class Table {
-  public:
-    explicit Table(std::vector<std::string> header) { m_rows.push_back(std::move(header)); }
-    void add(std::vector<std::string> row) { m_rows.push_back(std::move(row)); }
-
-    void print(std::ostream& out, const std::vector<bool>& rightAligned) const {
-        std::vector<std::size_t> widths(m_rows.front().size(), 0);
-        for (const auto& row : m_rows) {
-            for (std::size_t c = 0; c < row.size(); ++c)
-                widths[c] = std::max(widths[c], width(row[c]));
-        }
-        for (const auto& row : m_rows) {
-            std::string line;
-            for (std::size_t c = 0; c < row.size(); ++c) {
-                const std::string pad(widths[c] - width(row[c]), ' ');
-                line += (c ? "  " : "") + (rightAligned[c] ? pad + row[c] : row[c] + pad);
-            }
-            out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
-        }
-    }
-
-  private:
-    // Characters, not bytes: UTF-8 continuation bytes take no room.
-    static std::size_t width(const std::string& text) {
-        return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        }));
-    }
-
-    std::vector<std::vector<std::string>> m_rows;
-};
 
 void printWalk(const WalkSummary& walk, std::ostream& out) {
     out << "Searched " << counted(walk.files, "file", "files") << " in "
@@ -227,7 +253,7 @@ void printCandidates(std::string_view what, const std::vector<std::string>& cand
 }
 
 void printFolderProposals(const MediaCheck& check, const Proposals& proposals, std::ostream& out) {
-    Table table({std::string(texts::ListColumn), std::string(texts::OldFolderColumn),
+    TextTable table({std::string(texts::ListColumn), std::string(texts::OldFolderColumn),
                  std::string(texts::NewFolderColumn), std::string(texts::FoundColumn),
                  std::string(texts::StillMissingColumn), std::string(texts::AmbiguousColumn)});
     for (const FolderProposal& p : proposals.folders) {
@@ -263,17 +289,6 @@ void printFileProposals(const MediaCheck& check, const Proposals& proposals, std
     }
 }
 
-// Walks every search folder; false, after saying which, when one is not there.
-bool searchFolders(const std::vector<std::string>& searches, NameIndex& index, WalkSummary& walk,
-                   ConsolePrompter& prompter) {
-    WalkProgress progress;
-    for (const std::string& search : searches)
-        index.walk(search, progress, walk);
-    for (const std::string& bad : walk.badRoots)
-        prompter.tell(Icon::Critical, texts::SearchFolderUnreadable, bad);
-    return walk.badRoots.empty();
-}
-
 // Moves the paths as proposed; the editor's result goes into the model.
 void relinkModel(SlideShowModel& model, const std::vector<std::string>& searches, std::ostream& out,
                  ConsolePrompter& prompter, bool& searched) {
@@ -283,13 +298,12 @@ void relinkModel(SlideShowModel& model, const std::vector<std::string>& searches
         out << texts::NothingMissing << '\n';
         return;
     }
-    NameIndex index;
-    WalkSummary walk;
-    searched = searchFolders(searches, index, walk, prompter);
+    collection::SharedSearch search(searches);
+    searched = search.ready(prompter);
     if (!searched)
         return;
-    printWalk(walk, out);
-    const Proposals proposals = propose(before, index);
+    printWalk(search.summary(), out);
+    const Proposals proposals = propose(before, search.index());
     printFolderProposals(before, proposals, out);
     printFileProposals(before, proposals, out);
     warnNotStorable(proposals, prompter);
@@ -304,6 +318,8 @@ int relink(const std::vector<std::string>& args, std::ostream& out, std::ostream
     MediaArgs request;
     if (const auto status = parseMediaArgs(args, true, request, out, err))
         return *status;
+    if (isCollection(request))
+        return runOnCollection(request, true, out, err);
     ConsolePrompter prompter(err, request.yes);
     std::optional<UserPath> target;
     if (!request.dryRun && !(target = outputPath(request.target, prompter)))

@@ -35,17 +35,25 @@ constexpr std::array<CommandText, 7> Commands{{
      "         existing FILE is replaced only with --yes.\n"},
     {"folders", "  vtshow folders [--append SHOW]... SHOW\n",
      "folders  prints the rows of the path editor's lists and its main sound file.\n"},
-    {"check", "  vtshow check [--append SHOW]... SHOW\n",
+    {"check", "  vtshow check [--append SHOW]... SHOW\n  vtshow check SHOW|FOLDER...\n",
      "check    prints each row of the path editor with its number of files and of\n"
      "         missing ones, then each missing file; exits with 1 when any is missing.\n"},
     {"relink",
      "  vtshow relink --search DIR [--search DIR]... [--yes] [--dry-run] -o NEW\n"
-     "              [--append SHOW]... SHOW\n",
+     "              [--append SHOW]... SHOW\n"
+     "  vtshow relink --search DIR [--search DIR]... [--yes]\n"
+     "              (-O DIR | --in-place | --dry-run) SHOW|FOLDER...\n",
      "relink   looks for the missing files by name under each DIR and moves each\n"
      "         row to the folder holding most of its files, as the path editor's\n"
      "         Modify does; a file found only elsewhere gets a path of its own. A tie\n"
      "         is shown with its candidates and left alone. Writes NEW as merge does\n"
-     "         (not with --dry-run); exits with 1 when files are still missing.\n"},
+     "         (not with --dry-run); exits with 1 when files are still missing.\n"
+     "         Given several shows or folders (every *.vts below them), check and\n"
+     "         relink read each show on its own, search the DIRs once for all,\n"
+     "         print a line per show and a table; relink writes each changed show\n"
+     "         under DIR with the same layout (-O), or over itself keeping the old\n"
+     "         one as NAME.vts.bak (--in-place). Exit status 0 when every show is\n"
+     "         whole, 1 when a file is missing or a show could not be read.\n"},
     {"pack", "  vtshow pack [--append SHOW]... [--yes] -o FOLDER SHOW\n",
      "pack     copies every file that SHOW and the appended shows need into FOLDER,\n"
      "         one subfolder per source folder, and writes FOLDER/NAME.vts with paths\n"

@@ -12,4 +12,11 @@ std::string failureText(std::string_view sentence, std::string_view description)
     return text;
 }
 
+std::string joinedText(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts)
+        text += part;
+    return text;
+}
+
 } // namespace vt

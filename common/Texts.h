@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 // Texts shared by every part of the program.
@@ -15,5 +17,8 @@ inline constexpr std::string_view AppendPlaceholder =
 
 // A failure the platform raised: our sentence, a blank line, its description.
 std::string failureText(std::string_view sentence, std::string_view description);
+
+// The parts one after the other.
+std::string joinedText(std::initializer_list<std::string_view> parts);
 
 } // namespace vt

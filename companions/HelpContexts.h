@@ -10,6 +10,7 @@ inline constexpr int ListingOptions = 460;
 inline constexpr int OpenDialog = 470;
 inline constexpr int AppendDialog = 480;
 inline constexpr int CreateDialog = 500;
+inline constexpr int CheckFolder = 520; // "Check Slide Shows in Folder..." and its folder dialogs
 inline constexpr int PackDialog = 530; // the pack folder dialog and the pack window
 
 } // namespace vt::help

@@ -16,7 +16,8 @@ namespace {
 class FileFinder {
   public:
     // Maps every entry's path to the host and reads their folders ahead.
-    FileFinder(const DriveMap& drives, const std::vector<MediaEntry>& entries) {
+    FileFinder(const DriveMap& drives, const std::vector<MediaEntry>& entries, FolderCache& cache)
+        : m_folders(cache) {
         m_hosts.reserve(entries.size());
         for (const MediaEntry& entry : entries)
             m_hosts.push_back(drives.toHostAsWritten(entry.path));
@@ -58,7 +59,7 @@ class FileFinder {
 
   private:
     std::vector<std::optional<std::string>> m_hosts; // per entry
-    FolderCache m_folders;
+    FolderCache& m_folders;
 };
 
 void addEntry(MediaCheck& check, Section section, int index, std::string_view path) {
@@ -79,6 +80,13 @@ void collectEntries(const PathEditor& editor, MediaCheck& check) {
     }
     for (std::size_t i = 0; i < editor.EditPlayList.size(); ++i)
         addEntry(check, Section::PlayList, static_cast<int>(i), editor.EditPlayList[i]);
+    for (std::size_t i = 0; i < editor.EditPlayListAside.size(); ++i) {
+        const SetAsideEntry& aside = editor.EditPlayListAside[i];
+        if (aside.path.empty())
+            continue;
+        addEntry(check, Section::PlayList, aside.position, aside.path);
+        check.entries.back().setAside = static_cast<int>(i);
+    }
 }
 
 int boxOf(Section section) {
@@ -169,6 +177,11 @@ MediaCheck checkMedia(const SlideShowModel& model, const DriveMap& drives) {
 }
 
 MediaCheck checkMedia(const PathEditor& editor, const DriveMap& drives) {
+    FolderCache folders;
+    return checkMedia(editor, folders, drives);
+}
+
+MediaCheck checkMedia(const PathEditor& editor, FolderCache& folders, const DriveMap& drives) {
     MediaCheck check;
     collectEntries(editor, check);
     RowFinder slides, textures, sounds;
@@ -179,7 +192,7 @@ MediaCheck checkMedia(const PathEditor& editor, const DriveMap& drives) {
     if (!mainSound.empty())
         check.rows.push_back({MainSoundBox, 0, editor.TextSound, 0, 0, {}});
 
-    FileFinder finder(drives, check.entries);
+    FileFinder finder(drives, check.entries, folders);
     for (std::size_t i = 0; i < check.entries.size(); ++i) {
         MediaEntry& entry = check.entries[i];
         finder.find(entry, i);

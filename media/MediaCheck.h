@@ -35,6 +35,10 @@ struct MediaEntry {
     State state = State::Missing;
     std::string hostPath; // when found: the host file, letter case as on disk
     std::size_t row = NoRow; // position in MediaCheck::rows; NoRow when no row holds its folder
+    // A play list entry that reading set aside: its place in
+    // PathEditor::EditPlayListAside (index is then its play list position);
+    // -1 for every other entry.
+    int setAside = -1;
 };
 
 // One row of the path editor's lists (or its main sound box) with what the
@@ -65,7 +69,15 @@ MediaCheck checkMedia(const SlideShowModel& model, const DriveMap& drives = Driv
 // The same over the path editor's working copies (and its main sound box),
 // so its marks follow every change made before OK.
 MediaCheck checkMedia(const PathEditor& editor, const DriveMap& drives = DriveMap::current());
+// The same reading the folders through a cache that outlives one check, so
+// that checking many shows reads each folder once.
+class FolderCache;
+MediaCheck checkMedia(const PathEditor& editor, FolderCache& folders,
+                      const DriveMap& drives = DriveMap::current());
 
+// The play list entries that reading set aside come after the play list;
+// they count as missing until found.
+//
 // The row order of the check matches the path editor's lists, every row of
 // them (a row may hold no entry once its files moved elsewhere); the main
 // sound box comes last, only when it holds a file. Entries with an empty path

@@ -75,20 +75,22 @@ std::string windowsFolder(const DriveMap& drives, const std::string& hostFolder)
 // The host folders that would hold an entry's file once its row's folder is
 // replaced by them: the folders holding its name, less the sub-folders the
 // entry has below its row.
-std::vector<std::string> rowFoldersFor(const MediaEntry& entry, std::string_view rowFolder,
-                                       const NameIndex& index) {
+std::vector<std::string_view> rowFoldersFor(const MediaEntry& entry, std::string_view rowFolder,
+                                            const NameIndex& index) {
     const std::string_view rest = std::string_view(entry.path).substr(rowFolder.size());
     if (!codepage::isMappable(rest))
         return {}; // it would stay unmappable in any folder
     const std::string below = hostText(folderPart(rest));
     const std::string belowKey = nameKey(below);
-    std::vector<std::string> folders;
-    for (std::string& folder : index.foldersOf(hostText(fileNamePart(rest)))) {
+    std::vector<std::string_view> folders;
+    std::unordered_set<std::string_view> seen; // a name may be in hundreds of folders
+    for (const std::string_view folder : index.folderViewsOf(hostText(fileNamePart(rest)))) {
         if (folder.size() <= below.size())
             continue;
-        const std::string top = folder.substr(0, folder.size() - below.size());
-        if (codepage::isMappable(top) && nameKey(std::string_view(folder).substr(top.size())) == belowKey &&
-            std::find(folders.begin(), folders.end(), top) == folders.end())
+        const std::string_view top = folder.substr(0, folder.size() - below.size());
+        if (codepage::isMappable(top) &&
+            (below.empty() || nameKey(folder.substr(top.size())) == belowKey) &&
+            seen.insert(top).second)
             folders.push_back(top);
     }
     return folders;
@@ -97,19 +99,20 @@ std::vector<std::string> rowFoldersFor(const MediaEntry& entry, std::string_view
 FolderProposal proposeFolder(const MediaCheck& check, std::size_t rowIndex, const NameIndex& index,
                              const DriveMap& drives) {
     const FolderRowCheck& row = check.rows[rowIndex];
-    std::map<std::string, int> holds;
+    std::unordered_map<std::string_view, int> holds; // ranked below, so any order will do
     for (std::size_t problem : row.problems) {
-        for (const std::string& folder : rowFoldersFor(check.entries[problem], row.folder, index))
+        for (const std::string_view folder : rowFoldersFor(check.entries[problem], row.folder, index))
             ++holds[folder];
     }
     FolderProposal proposal;
     std::vector<Ranked> ranked;
     for (const auto& [folder, count] : holds) {
         if (codePageHolds(folder))
-            ranked.push_back({folder, count, 0});
+            ranked.push_back({std::string(folder), count, 0});
         else
-            proposal.unstorable.push_back(folder);
+            proposal.unstorable.emplace_back(folder);
     }
+    std::sort(proposal.unstorable.begin(), proposal.unstorable.end());
     proposal.row = rowIndex;
     proposal.oldFolder = row.folder;
     rank(ranked, row.folder, proposal.tied);
@@ -288,7 +291,10 @@ void replaceEntryPath(PathEditor& editor, const MediaEntry& entry, std::string_v
         editor.EditSlideSound.at(at) = newPath;
         break;
     case Section::PlayList:
-        editor.EditPlayList.at(at) = newPath;
+        if (entry.setAside >= 0)
+            editor.EditPlayListAside.at(static_cast<std::size_t>(entry.setAside)).path = newPath;
+        else
+            editor.EditPlayList.at(at) = newPath;
         break;
     }
     const std::string_view folder = folderPart(newPath);

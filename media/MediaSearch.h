@@ -62,6 +62,8 @@ class NameIndex {
     // The host folders (absolute, ending in '/') holding an ordinary file of
     // that name (a host name), any case, in the order they were walked.
     std::vector<std::string> foldersOf(std::string_view fileName) const;
+    // The same without copies: views into the index, valid while it lives.
+    std::vector<std::string_view> folderViewsOf(std::string_view fileName) const;
     // Whether the host folder (any case) holds a file of that name (any case).
     bool holds(std::string_view hostFolder, std::string_view fileName) const;
 

@@ -14,6 +14,9 @@ inline constexpr std::string_view PlayListSection = "play list";
 inline constexpr std::string_view MissingState = "missing";
 inline constexpr std::string_view NotMappableState = "not mappable";
 
+inline constexpr std::string_view MissingPlayListEntries =
+    "[PlayList] entries left out of the play list until their files are found:";
+
 inline constexpr std::string_view NothingMissing = "Nothing is missing.";
 inline constexpr std::string_view SearchFolderUnreadable =
     "The search folder does not exist or cannot be read:";

@@ -103,7 +103,12 @@ void NameIndex::walk(const std::string& hostRoot, WalkProgress& progress, WalkSu
 }
 
 std::vector<std::string> NameIndex::foldersOf(std::string_view fileName) const {
-    std::vector<std::string> folders;
+    const std::vector<std::string_view> views = folderViewsOf(fileName);
+    return {views.begin(), views.end()};
+}
+
+std::vector<std::string_view> NameIndex::folderViewsOf(std::string_view fileName) const {
+    std::vector<std::string_view> folders;
     const auto name = m_names.find(nameKey(fileName));
     if (name == m_names.end())
         return folders;

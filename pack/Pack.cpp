@@ -10,12 +10,14 @@
 #include "pack/PackNames.h"
 #include "pack/PackTexts.h"
 #include "platform/FileSystem.h"
+#include "slideshow/PlayListAside.h"
 #include "slideshow/SlideShowWriter.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -52,6 +54,8 @@ std::string& fieldOf(SlideShowModel& m, const MediaEntry& entry) {
     case Section::PlayList:
         break;
     }
+    if (entry.setAside >= 0)
+        return m.PlayListAside.at(static_cast<std::size_t>(entry.setAside)).path;
     return m.playListSlot(entry.index);
 }
 
@@ -220,9 +224,19 @@ std::optional<PackPlan> planPack(const SlideShowModel& model, const std::string&
     plan.packed = std::make_unique<SlideShowModel>(model);
     Planner planner(plan, std::move(*names), drives);
     const bool playList = writesPlayList(model);
-    for (const MediaEntry& entry : media::checkMedia(model, drives).entries)
-        if (entry.section != Section::PlayList || playList)
-            planner.add(entry);
+    std::set<int> cameBack; // positions of set-aside play list entries found after all
+    for (const MediaEntry& entry : media::checkMedia(model, drives).entries) {
+        // A set-aside entry counts when the play list would be written with it.
+        const bool needed = entry.section != Section::PlayList ||
+                            (entry.setAside < 0 ? playList : model.SoundMode == 3);
+        if (!needed)
+            continue;
+        planner.add(entry);
+        if (entry.setAside >= 0 && entry.state == media::State::Found)
+            cameBack.insert(entry.index);
+    }
+    restorePlayList(*plan.packed,
+                    [&](const SetAsideEntry& aside) { return cameBack.contains(aside.position); });
     if (!planner.tooLong().empty()) {
         prompter.fail(joined({texts::PackPathsTooLong, listed(planner.tooLong(), 20)}));
         return std::nullopt;
@@ -273,13 +287,6 @@ class Written {
     bool m_kept = false;
 };
 
-std::string showBytes(const SlideShowModel& m) {
-    std::string bytes = headerBytes(m);
-    for (int i = 0; i < m.SlideCount; ++i)
-        appendSlideBytes(m.slide(i), bytes);
-    return bytes + playListBytes(m);
-}
-
 PackResult failed(const PackPlan& plan, std::string sentence, std::string_view error) {
     return {Outcome::Failed, failureText(joined({texts::PackFailedStart, plan.folder,
                                                  texts::PackFailedEnd, BlankLine, sentence}),
@@ -329,7 +336,7 @@ PackResult runPack(const PackPlan& plan, PackProgress& progress) {
     if (progress.cancel) // the show is what makes the pack whole: not yet
         return {Outcome::Cancelled, {}};
     if (error.empty())
-        error = files::writeNewHostFile(show, showBytes(*plan.packed), true);
+        error = files::writeNewHostFile(show, slideShowBytes(*plan.packed), true);
     if (!error.empty())
         return failed(plan, joined({texts::PackWriteShowFailed, plan.folder, plan.showName, "."}),
                       error);

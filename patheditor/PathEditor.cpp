@@ -7,6 +7,7 @@
 #include "common/Texts.h"
 #include "patheditor/FolderLists.h"
 #include "patheditor/PathEditorTexts.h"
+#include "slideshow/PlayListAside.h"
 
 #include <array>
 
@@ -89,6 +90,7 @@ void PathEditor::LoadWorkingCopies(const SlideShowModel& model) {
     }
     for (int i = 0; i < model.PlayListCount; ++i)
         EditPlayList.push_back(model.playList(i));
+    EditPlayListAside = model.PlayListAside;
 }
 
 void PathEditor::SaveWorkingCopies(SlideShowModel& model) const {
@@ -100,6 +102,8 @@ void PathEditor::SaveWorkingCopies(SlideShowModel& model) const {
     }
     for (std::size_t i = 0; i < EditPlayList.size(); ++i)
         model.playListSlot(static_cast<int>(i)) = EditPlayList[i];
+    model.PlayListAside = EditPlayListAside;
+    restoreFoundPlayList(model);
 }
 
 void PathEditor::commit(SlideShowModel& model) const {
@@ -120,6 +124,8 @@ ReplacedRows PathEditor::ReplaceFolder(std::string_view oldPath, std::string_vie
     }
     for (std::string& entry : EditPlayList)
         replaceFolderIn(entry, oldPath, newPath);
+    for (SetAsideEntry& entry : EditPlayListAside)
+        replaceFolderIn(entry.path, oldPath, newPath);
     return {replaceRow(ListSlide, oldPath, newPath), replaceRow(ListTexture, oldPath, newPath),
             replaceRow(ListSound, oldPath, newPath)};
 }

@@ -62,6 +62,9 @@ class PathEditor {
     std::vector<std::string> EditSlideTexture;
     std::vector<std::string> EditSlideSound;
     std::vector<std::string> EditPlayList;
+    // The play list entries reading left out, moved by folder changes like
+    // the others; those whose files exist then go back into the play list.
+    std::vector<SetAsideEntry> EditPlayListAside;
 
     // Replaces the old folder in every working copy entry that begins with it
     // (ignoring case), and the first row equal to it in each list.
@@ -71,7 +74,9 @@ class PathEditor {
     // SelectedBox names, -1 when none. nullopt when the command stopped.
     std::optional<ReplacedRows> modify(int selectedRow, Prompter& prompter, BusyPointer& pointer);
 
-    // Writes the main sound box (when enabled) and the working copies back.
+    // Writes the main sound box (when enabled) and the working copies back;
+    // set-aside play list entries whose files are there now rejoin the play
+    // list.
     void commit(SlideShowModel& model) const;
     void SaveWorkingCopies(SlideShowModel& model) const;
 

@@ -21,6 +21,11 @@ bool mayCreate(std::string_view chosen, std::string_view sourcePath,
         prompter.warn(std::string(texts::NameNotStorable));
         return false;
     }
+    return mayWriteShow(chosen, sourcePath, appendLines, prompter);
+}
+
+bool mayWriteShow(std::string_view chosen, std::string_view sourcePath,
+                  const std::vector<std::string>& appendLines, Prompter& prompter) {
     if (files::sameFile(chosen, sourcePath)) {
         prompter.inform(std::string(texts::ReplaceSource));
         return false;

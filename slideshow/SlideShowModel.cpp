@@ -39,6 +39,7 @@ void SlideShowModel::clearSlidesAndPlayList() {
     PlayListFlag = false;
     PlayListText1.clear();
     PlayListText2.clear();
+    PlayListAside.clear();
 }
 
 int countSlides(const SlideShowModel& model) {

@@ -38,6 +38,16 @@ struct Slide {
     bool operator==(const Slide&) const = default;
 };
 
+// A play list entry that reading left out because its file was not there.
+// It is neither written nor counted; it waits beside the play list so that
+// a search can find its file and put it back where it stood.
+struct SetAsideEntry {
+    int position = 0; // among all the play list's entries, those left out included
+    std::string path; // absolute, as the entry would have been kept
+
+    bool operator==(const SetAsideEntry&) const = default;
+};
+
 // The one in-memory slide show: the opened show followed by every appended
 // one. The slide table has a slot more than it can hold slides, so the slot
 // after the last slide always exists and has an empty SlideFile.
@@ -68,6 +78,9 @@ public:
     bool PlayListFlag = false;
     std::string PlayListText1;
     std::string PlayListText2;
+    // In position order; at most MaxPlayList of them, as only that many
+    // could ever come back.
+    std::vector<SetAsideEntry> PlayListAside;
 
     const Slide& slide(int index) const { return m_slides[static_cast<std::size_t>(index)]; }
     // A slot to fill or edit; 0 to MaxSlides.

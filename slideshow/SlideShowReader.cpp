@@ -248,6 +248,7 @@ private:
             std::string& slot = m_model.playListSlot(count);
             if (!findSound(entry, slot)) {
                 slot.clear();
+                setAside(entry);
                 continue;
             }
             if (++count == MaxPlayList) {
@@ -270,6 +271,18 @@ private:
             return false;
         found = std::move(beside);
         return true;
+    }
+
+    // An entry whose file is not there is left out of the play list but
+    // kept beside it, at the place it had, for a search to bring back.
+    void setAside(std::string_view entry) {
+        std::vector<SetAsideEntry>& aside = m_model.PlayListAside;
+        if (aside.size() >= static_cast<std::size_t>(MaxPlayList))
+            return;
+        const int position = m_model.PlayListCount + static_cast<int>(aside.size());
+        std::string path(entry);
+        prefixIfRelative(path);
+        aside.push_back({position, std::move(path)});
     }
 
     void makePathsAbsolute(int firstSlot) {

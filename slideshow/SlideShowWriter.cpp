@@ -88,6 +88,13 @@ std::string playListBytes(const SlideShowModel& m) {
     return out;
 }
 
+std::string slideShowBytes(const SlideShowModel& m) {
+    std::string bytes = headerBytes(m);
+    for (int i = 0; i < m.SlideCount; ++i)
+        appendSlideBytes(m.slide(i), bytes);
+    return bytes + playListBytes(m);
+}
+
 namespace {
 
 // The body: every slide, then the play list, and the file put in place; the

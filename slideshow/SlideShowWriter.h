@@ -21,5 +21,7 @@ void WriteSlideShow(const SlideShowModel& model, std::string_view folder, std::s
 std::string headerBytes(const SlideShowModel& model);
 void appendSlideBytes(const Slide& slide, std::string& out);
 std::string playListBytes(const SlideShowModel& model);
+// The whole file at once.
+std::string slideShowBytes(const SlideShowModel& model);
 
 } // namespace vt

@@ -30,7 +30,12 @@ TEST(CommandLine, EveryCommandSaysWhatIsWrongInPlainWords) {
         {{"relink", "--search", "a.vts", "--append"}, "2 vtshow: relink: --append needs a value"},
         {{"relink", "-o", "x.vts", "a.vts"}, "2 vtshow: relink: missing --search DIR"},
         {{"pack", "--frobnicate", "a.vts"}, "2 vtshow: pack: unknown option --frobnicate"},
-        {{"check", "a.vts", "a.vts"}, "2 vtshow: check: give one show"},
+        {{"check", "--append", "a.vts", "a.vts", "a.vts"},
+         "2 vtshow: check: --append works with one show"},
+        {{"relink", "--search", ".", "--in-place", "-O", "out", "a.vts"},
+         "2 vtshow: relink: give -O DIR or --in-place, not both"},
+        {{"relink", "--search", ".", "a.vts", "a.vts"},
+         "2 vtshow: relink: missing -O DIR, --in-place or --dry-run"},
         {{"info", "--", "-h", "a.vts"}, "2 vtshow: info: give one show"},
         {{"merge", "-o", "nowhere/x.vts", "a.vts"}, "1 error:"},
         // "--" ends the options: "-h" is then a show like any other.

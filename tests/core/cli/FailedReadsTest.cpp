@@ -45,7 +45,10 @@ TEST(FailedReads, NothingIsWrittenFromAShowNotReadWhole) {
         };
         for (const std::vector<std::string>& run : runs) {
             const std::string all = vtshow(run);
-            EXPECT_TRUE(all.starts_with("1|")) << run[0] << ' ' << name << ": " << all;
+            // A folder given to check or relink is a collection of shows:
+            // -o, meant for one show, is then wrong usage.
+            const bool collection = name == "folder.vts" && run[0] == "relink" && run.back() == name;
+            EXPECT_TRUE(all.starts_with(collection ? "2|" : "1|")) << run[0] << ' ' << name << ": " << all;
             EXPECT_EQ(folder.read("keep.vts"), "keep me") << run[0] << ' ' << name;
             EXPECT_FALSE(folder.exists("packed")) << name;
         }

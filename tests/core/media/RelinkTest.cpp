@@ -159,8 +159,7 @@ TEST_F(Relink, AsksAndRefusesAsMergeDoesAndSaysWhatItCannotSearch) {
          std::vector<std::vector<std::string>>{{"relink", "-o", "x.vts", show},
                                                {"relink", "--search", search, show},
                                                {"relink", "--search", search, "--dry-run"},
-                                               {"check", "--search", search, show},
-                                               {"check", show, show}}) {
+                                               {"check", "--search", search, show}}) {
         const std::string all = vtshow(wrong);
         EXPECT_TRUE(all.starts_with("2||vtshow: ") && all.find("\n\nusage:\n") != all.npos) << all;
     }

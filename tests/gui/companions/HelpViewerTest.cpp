@@ -30,7 +30,7 @@ TEST(HelpViewer, RequestsShowTheirPagesAndTheIndexAndSearchAreFilled) {
     const std::pair<int, const char*> topics[] = {
         {9999, "index.html"},      {10, "mainwindow.html"},  {450, "patheditor.html"},
         {460, "listing.html"},     {470, "opendialog.html"}, {480, "appenddialog.html"},
-        {530, "pack.html"},        {500, "createdialog.html"}};
+        {530, "pack.html"},        {500, "createdialog.html"}, {520, "checkfolder.html"}};
     for (const auto& [context, page] : topics) {
         viewer.showTopic(context);
         EXPECT_EQ(viewer.window()->page().fileName(), QString::fromLatin1(page)) << context;
@@ -38,7 +38,7 @@ TEST(HelpViewer, RequestsShowTheirPagesAndTheIndexAndSearchAreFilled) {
     HelpWindow& window = *viewer.window();
     EXPECT_EQ(test::shared(window), test::Owners()); // every access key reaches its control
     EXPECT_GE(test::accessKeys(window).size(), 7u);
-    EXPECT_TRUE(text(window).startsWith(QStringLiteral("Creating the new slide show file")));
+    EXPECT_TRUE(text(window).startsWith(QStringLiteral("Checking the slide shows in a folder")));
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(VT_BUILT_PROGRAM_FOLDER));
     const auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("helpTabs"));
     viewer.showSearch(); // the search tab beside the main window's page

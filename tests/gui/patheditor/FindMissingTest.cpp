@@ -28,29 +28,7 @@
 namespace vt {
 namespace {
 
-// Runs `act` once on the modal dialog of that name as soon as it shows.
-class WhenShown : public QObject {
-  public:
-    WhenShown(const char* name, std::function<void(QWidget&)> act)
-        : m_name(QString::fromLatin1(name)), m_act(std::move(act)) {
-        m_poll.setInterval(10);
-        connect(&m_poll, &QTimer::timeout, this, [this] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            if (!dialog || dialog->objectName() != m_name || !dialog->isVisible())
-                return;
-            m_poll.stop();
-            shown = true;
-            m_act(*dialog);
-        });
-        m_poll.start();
-    }
-    bool shown = false;
-
-  private:
-    QString m_name;
-    std::function<void(QWidget&)> m_act;
-    QTimer m_poll;
-};
+using test::WhenShown;
 
 // "[x] old | new | found | still missing"; a choice as "new (of 2)".
 std::string rowText(QTreeWidgetItem* item) {
