@@ -1,6 +1,7 @@
 #include "cli/Options.h"
 
 #include "cli/Commands.h"
+#include "cli/Terminal.h"
 #include "cli/Vtshow.h"
 
 #include <CLI/CLI.hpp>
@@ -160,8 +161,12 @@ std::optional<std::string> CommandOptions::valueMissing() const {
     return std::nullopt;
 }
 
+// A problem with one command's words shows that command's usage only: the
+// whole of vtshow's would bury the one line that says what is wrong.
 int CommandOptions::problem(std::ostream& err, std::string_view problem) const {
-    return usage(err, m_command + ": " + std::string(problem));
+    err << "vtshow: " << terminalHostText(m_command + ": " + std::string(problem)) << "\n\nusage:\n"
+        << textOf(m_command)->usage << "\nvtshow " << m_command << " --help shows its options.\n";
+    return BadUsage;
 }
 
 std::string CommandOptions::help() const {

@@ -38,7 +38,7 @@ class CommandOptions {
     std::optional<int> parse(const std::vector<std::string>& args, std::ostream& out,
                              std::ostream& err);
 
-    // "vtshow: COMMAND: problem" and the usage; the exit status for it.
+    // "vtshow: COMMAND: problem" and the command's usage; the exit status for it.
     int problem(std::ostream& err, std::string_view problem) const;
 
   private:
