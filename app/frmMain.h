@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppendList.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "shortcuts/ShortcutHelper.h"
+#include "slideshow/AppendList.h"
 
 #include <QMainWindow>
 

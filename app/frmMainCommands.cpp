@@ -1,9 +1,7 @@
 // The main window's slide show and preferences commands.
 #include "app/frmMain.h"
 
-#include "app/AppendTexts.h"
 #include "app/MainWindowTexts.h"
-#include "app/PreferencesCommands.h"
 #include "collection/frmCheckFolder.h"
 #include "common/BusyPointer.h"
 #include "common/FileDialogs.h"
@@ -12,6 +10,8 @@
 #include "common/QtText.h"
 #include "common/Texts.h"
 #include "pack/PackProgress.h"
+#include "settings/PreferencesCommands.h"
+#include "slideshow/AppendTexts.h"
 #include "slideshow/SlideShowCommands.h"
 #include "slideshow/SlideShowTexts.h"
 #include "slideshow/SlideShowWriter.h"

@@ -1,12 +1,12 @@
 #include "companions/CompanionCommands.h"
 
-#include "app/SettingsTexts.h"
 #include "common/BusyPointer.h"
 #include "common/Prompter.h"
 #include "common/Texts.h"
 #include "companions/CompanionTexts.h"
 #include "platform/ProgramStarter.h"
 #include "platform/ShellOpen.h"
+#include "settings/SettingsTexts.h"
 
 namespace vt {
 

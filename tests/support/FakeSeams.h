@@ -4,7 +4,7 @@
 
 #include "common/BusyPointer.h"
 #include "common/FileDialogs.h"
-#include "companions/HelpFacility.h"
+#include "common/HelpFacility.h"
 #include "platform/ProgramStarter.h"
 #include "platform/ShellOpen.h"
 

@@ -1,11 +1,11 @@
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
-#include "app/SettingsTexts.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
 #include "platform/ProfileFile.h"
 #include "platform/RegistryStore.h"
 #include "platform/UserFolders.h"
+#include "settings/SettingsTexts.h"
 
 #include <optional>
 

@@ -1,11 +1,11 @@
-#include "app/PreferencesCommands.h"
+#include "settings/PreferencesCommands.h"
 
-#include "app/Settings.h"
-#include "app/SettingsTexts.h"
 #include "common/Prompter.h"
 #include "common/Texts.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramStarter.h"
+#include "settings/Settings.h"
+#include "settings/SettingsTexts.h"
 
 namespace vt {
 namespace {
