@@ -23,20 +23,19 @@ std::string sentenceAndPath(std::string_view sentence, const std::string& hostPa
 enum class NewFile { Written, Taken, Failed };
 
 // Writes the bytes as a file that must be new.
-NewFile writeNew(const std::string& hostPath, std::string_view bytes, mode_t mode,
-                 std::string& error) {
+NewFile writeNew(const std::string& hostPath, std::string_view bytes, mode_t mode, Failure& error) {
     files::AtomicFile file;
     files::AtomicFile::Options options;
     options.replace = false;
     options.newMode = mode;
     error = file.open(hostPath, options);
-    if (error.empty())
+    if (!error)
         error = file.write(bytes);
-    if (error.empty())
+    if (!error)
         error = file.commit();
-    return error.empty() ? NewFile::Written
-           : error == files::errorText(EEXIST) ? NewFile::Taken
-                                               : NewFile::Failed;
+    return !error                                            ? NewFile::Written
+           : error.description() == files::errorText(EEXIST) ? NewFile::Taken
+                                                             : NewFile::Failed;
 }
 
 std::string backupName(const std::string& hostPath, int number) {
@@ -49,11 +48,11 @@ std::string backupName(const std::string& hostPath, int number) {
 bool keepBackup(const std::string& hostPath, const FileStamp& stamp, SaveResult& result,
                 Prompter& prompter) {
     files::FileBytes bytes;
-    std::string error = files::readHostFile(hostPath, bytes);
+    Failure error = files::readHostFile(hostPath, bytes);
     struct stat info {};
-    if (!error.empty() || ::stat(hostPath.c_str(), &info) != 0) {
+    if (error || ::stat(hostPath.c_str(), &info) != 0) {
         prompter.fail(failureText(sentenceAndPath(texts::NoBackup, hostPath),
-                                  error.empty() ? files::lastErrorText() : error));
+                                  error ? error.description() : files::lastErrorText()));
         return false;
     }
     if (stampOf(hostPath) != stamp) {
@@ -80,14 +79,14 @@ SaveResult saveInPlace(const std::string& bytes, const FoundShow& show, const Fi
     result.target = show.host;
     // Opened first, so that a show that cannot be replaced gets no backup.
     files::AtomicFile file;
-    std::string error = file.open(show.host);
-    if (error.empty() && !keepBackup(show.host, stamp, result, prompter))
+    Failure error = file.open(show.host);
+    if (!error && !keepBackup(show.host, stamp, result, prompter))
         return result;
-    if (error.empty())
+    if (!error)
         error = file.write(bytes);
-    if (error.empty())
+    if (!error)
         error = file.commit();
-    if (!error.empty()) {
+    if (error) {
         prompter.fail(failureText(sentenceAndPath(texts::NotReplaced, show.host), error));
         return result;
     }
@@ -105,8 +104,9 @@ SaveResult saveIntoFolder(const std::string& bytes, const FoundShow& show, const
         return result;
     std::error_code made;
     fs::create_directories(fs::path(result.target).parent_path(), made);
-    std::string error = made ? made.message() : files::replaceHostFile(result.target, bytes);
-    if (!error.empty()) {
+    const Failure error =
+        made ? Failure(made.message()) : files::replaceHostFile(result.target, bytes);
+    if (error) {
         prompter.fail(failureText(sentenceAndPath(texts::NotSaved, result.target), error));
         return result;
     }

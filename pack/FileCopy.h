@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Failure.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -28,7 +30,7 @@ struct CopyResult {
 CopyResult copyFile(const std::string& source, const std::string& target, const CopyStep& step);
 
 // Makes sure what was written to the file system holding hostFolder is on the
-// disk; the system's description of a failure, or the empty text.
-std::string syncFileSystem(const std::string& hostFolder);
+// disk.
+Failure syncFileSystem(const std::string& hostFolder);
 
 } // namespace vt::pack

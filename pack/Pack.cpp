@@ -332,14 +332,14 @@ PackResult runPack(const PackPlan& plan, PackProgress& progress) {
         return {Outcome::Cancelled, {}};
     // The show may point at the copies only once they are on the disk.
     const std::string show = plan.hostFolder + hostRelative(plan.showName);
-    std::string error = syncFileSystem(plan.hostFolder);
+    Failure error = syncFileSystem(plan.hostFolder);
     if (progress.cancel) // the show is what makes the pack whole: not yet
         return {Outcome::Cancelled, {}};
-    if (error.empty())
+    if (!error)
         error = files::writeNewHostFile(show, slideShowBytes(*plan.packed), true);
-    if (!error.empty())
+    if (error)
         return failed(plan, joined({texts::PackWriteShowFailed, plan.folder, plan.showName, "."}),
-                      error);
+                      error.description());
     written.keep();
     return {};
 }

@@ -26,16 +26,14 @@ std::string resetQuestion() {
 void resetPreferences(Prompter& prompter) {
     if (!prompter.confirmOkCancel(resetQuestion(), Icon::Information))
         return;
-    const std::string failure = files::deleteFile(PreferencesFile());
-    if (!failure.empty())
+    if (const Failure failure = files::deleteFile(PreferencesFile()))
         prompter.warn(failureText(texts::UnableToDeletePreferences, failure));
 }
 
 void editPreferences(ProgramStarter& starter, Prompter& prompter) {
     // Unquoted: Notepad takes the whole rest of the line as the file's name.
     const std::string commandLine = std::string(texts::NotepadCommand) + PreferencesFile();
-    const std::string failure = starter.start(commandLine);
-    if (!failure.empty())
+    if (const Failure failure = starter.start(commandLine))
         prompter.fail(failureText(texts::UnableToStartNotepad, failure));
 }
 

@@ -49,11 +49,11 @@ std::string launcherName(std::string_view linkPath, std::string_view target) {
 // of one; desktops start only launchers that may be executed, and GNOME's
 // only trusted ones without asking.
 void writeLauncher(const std::string& hostPath, std::string_view text) {
-    std::string failure = files::replaceHostFile(hostPath, text);
-    if (failure.empty() && ::chmod(hostPath.c_str(), 0755) != 0)
-        failure = files::lastErrorText();
-    if (!failure.empty())
-        throw std::runtime_error(hostPath + ": " + failure);
+    Failure failure = files::replaceHostFile(hostPath, text);
+    if (!failure && ::chmod(hostPath.c_str(), 0755) != 0)
+        failure = files::lastFailure();
+    if (failure)
+        throw std::runtime_error(hostPath + ": " + failure.description());
     markLauncherTrusted(hostPath);
 }
 
