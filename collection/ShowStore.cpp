@@ -6,12 +6,12 @@
 #include "common/Texts.h"
 #include "platform/DriveMap.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
 #include "slideshow/SlideShowCommands.h"
 #include "slideshow/SlideShowWriter.h"
 
 #include <cerrno>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace vt::collection {
 namespace {
@@ -49,10 +49,10 @@ bool keepBackup(const std::string& hostPath, const FileStamp& stamp, SaveResult&
                 Prompter& prompter) {
     files::FileBytes bytes;
     Failure error = files::readHostFile(hostPath, bytes);
-    struct stat info {};
-    if (error || ::stat(hostPath.c_str(), &info) != 0) {
+    const files::HostEntry there = error ? files::HostEntry() : files::hostEntry(hostPath);
+    if (error || there.state != files::HostEntry::There) {
         prompter.fail(failureText(sentenceAndPath(texts::NoBackup, hostPath),
-                                  error ? error.description() : files::lastErrorText()));
+                                  error ? error.description() : files::errorText(there.error)));
         return false;
     }
     if (stampOf(hostPath) != stamp) {
@@ -60,7 +60,7 @@ bool keepBackup(const std::string& hostPath, const FileStamp& stamp, SaveResult&
         return false;
     }
     // The backup is no easier to read than the show it keeps.
-    const mode_t mode = info.st_mode & 0666;
+    const mode_t mode = there.permissions & 0666;
     NewFile outcome = NewFile::Taken;
     for (int number = 1; outcome == NewFile::Taken && number < 1000; ++number) {
         result.backup = backupName(hostPath, number);
@@ -121,13 +121,10 @@ std::string windowsPathOf(const std::string& hostPath) {
 }
 
 std::optional<FileStamp> stampOf(const std::string& hostPath) {
-    struct stat info {};
-    if (::stat(hostPath.c_str(), &info) != 0)
+    const files::HostEntry there = files::hostEntry(hostPath);
+    if (there.state != files::HostEntry::There)
         return std::nullopt;
-    return FileStamp{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
-                     static_cast<std::uint64_t>(info.st_size),
-                     static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 +
-                         info.st_mtim.tv_nsec};
+    return FileStamp{there.id.first, there.id.second, there.size, there.modified};
 }
 
 bool loadShow(const std::string& hostPath, SlideShowModel& model, FileStamp& stamp,

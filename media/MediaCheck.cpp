@@ -6,7 +6,6 @@
 #include "media/MediaTexts.h"
 
 #include <optional>
-#include <sys/stat.h>
 #include <unordered_map>
 
 namespace vt::media {
@@ -49,8 +48,7 @@ class FileFinder {
             }
         } else if (listing.state == FolderListing::Unlistable) {
             // A folder we may enter but not list: its files can still be named.
-            struct stat info {};
-            if (::stat(host->c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            if (files::hostEntry(*host).kind == EntryKind::File) {
                 entry.state = State::Found;
                 entry.hostPath = *host;
             }

@@ -1,4 +1,4 @@
-#include "pack/FileCopy.h"
+#include "platform/FileCopy.h"
 
 #include "platform/FileSystem.h"
 
@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace vt::pack {
+namespace vt::files {
 namespace {
 
 // Pieces small enough that Cancel answers quickly on a slow stick, large
@@ -49,7 +49,7 @@ class RangeCopier {
   public:
     // The tests' full disk acts on ordinary writes only.
     RangeCopier(int in, int out, const CopyStep& step)
-        : m_in(in), m_out(out), m_step(step), m_byHand(files::writeFaultSet()) {}
+        : m_in(in), m_out(out), m_step(step), m_byHand(writeFaultSet()) {}
 
     std::optional<CopyFailure> copy(off_t offset, off_t size) {
         const off_t end = offset + size;
@@ -99,8 +99,7 @@ class RangeCopier {
             return CopyFailure{CopyOutcome::SourceFailed, errno};
         if (::lseek(m_out, offset, SEEK_SET) < 0)
             return CopyFailure{CopyOutcome::TargetFailed, errno};
-        if (const int error =
-                files::writeBytes(m_out, m_buffer.get(), static_cast<std::size_t>(put)))
+        if (const int error = writeBytes(m_out, m_buffer.get(), static_cast<std::size_t>(put)))
             return CopyFailure{CopyOutcome::TargetFailed, error};
         return std::nullopt;
     }
@@ -147,7 +146,7 @@ std::optional<CopyFailure> keepTimes(int out, const struct stat& source) {
 }
 
 CopyResult result(CopyOutcome outcome, int error) {
-    return {outcome, error ? files::errorText(error) : std::string()};
+    return {outcome, error ? errorText(error) : std::string()};
 }
 
 } // namespace
@@ -161,8 +160,8 @@ CopyResult copyFile(const std::string& source, const std::string& target, const 
         return result(CopyOutcome::SourceFailed, EINVAL);
     // The source's permissions, as the umask allows them for any new file;
     // the whole pack is synced once at its end.
-    files::AtomicFile out;
-    files::AtomicFile::Options options;
+    AtomicFile out;
+    AtomicFile::Options options;
     options.replace = false;
     options.newMode = info.st_mode & 0777;
     options.syncNow = false;
@@ -181,8 +180,8 @@ CopyResult copyFile(const std::string& source, const std::string& target, const 
 Failure syncFileSystem(const std::string& hostFolder) {
     Fd folder(::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() < 0 || ::syncfs(folder.get()) != 0)
-        return files::lastFailure();
+        return lastFailure();
     return {};
 }
 
-} // namespace vt::pack
+} // namespace vt::files
