@@ -54,6 +54,10 @@ bool folderListable(const std::string& hostFolder) {
     return ::access(hostFolder.c_str(), R_OK | X_OK) == 0;
 }
 
+Failure setPermissions(const std::string& hostPath, unsigned permissions) {
+    return ::chmod(hostPath.c_str(), permissions) == 0 ? Failure() : lastFailure();
+}
+
 HostFolder::HostFolder(const std::string& hostFolder)
     : m_fd(::open(hostFolder.empty() ? "." : hostFolder.c_str(),
                   O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {

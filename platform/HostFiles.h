@@ -35,6 +35,9 @@ HostEntry hostEntry(const std::string& hostPath);
 // True when the folder may be listed and entered.
 bool folderListable(const std::string& hostFolder);
 
+// Sets the permission bits of what is at a host path, links followed.
+Failure setPermissions(const std::string& hostPath, unsigned permissions);
+
 // A host folder opened to read what it holds.
 class HostFolder {
   public:

@@ -5,11 +5,11 @@
 #include "platform/CommandLine.h"
 #include "platform/DriveMap.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
 #include "shortcuts/TrustedLauncher.h"
 
 #include <filesystem>
 #include <stdexcept>
-#include <sys/stat.h>
 
 namespace vt {
 namespace {
@@ -50,8 +50,8 @@ std::string launcherName(std::string_view linkPath, std::string_view target) {
 // only trusted ones without asking.
 void writeLauncher(const std::string& hostPath, std::string_view text) {
     Failure failure = files::replaceHostFile(hostPath, text);
-    if (!failure && ::chmod(hostPath.c_str(), 0755) != 0)
-        failure = files::lastFailure();
+    if (!failure)
+        failure = files::setPermissions(hostPath, 0755);
     if (failure)
         throw std::runtime_error(hostPath + ": " + failure.description());
     markLauncherTrusted(hostPath);
