@@ -23,12 +23,8 @@ int replaceRow(std::vector<std::string>& rows, std::string_view oldPath, std::st
 }
 
 std::string invalidCharsMessage() {
-    std::string text(texts::InvalidCharsIntro);
-    text += BlankLine;
-    text += texts::InvalidCharsList;
-    text += BlankLine;
-    text += texts::InvalidCharsHint;
-    return text;
+    return joinedText({texts::InvalidCharsIntro, BlankLine, texts::InvalidCharsList, BlankLine,
+                       texts::InvalidCharsHint});
 }
 
 } // namespace

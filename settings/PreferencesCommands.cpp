@@ -11,14 +11,8 @@ namespace vt {
 namespace {
 
 std::string resetQuestion() {
-    std::string text(texts::ResetQuestionStart);
-    text += BlankLine;
-    text += PreferencesFile();
-    text += BlankLine;
-    text += texts::ResetQuestionFile;
-    text += BlankLine;
-    text += texts::ResetQuestionHint;
-    return text;
+    return joinedText({texts::ResetQuestionStart, BlankLine, PreferencesFile(), BlankLine,
+                       texts::ResetQuestionFile, BlankLine, texts::ResetQuestionHint});
 }
 
 } // namespace
