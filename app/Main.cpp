@@ -1,18 +1,18 @@
 #include "app/Main.h"
 
 #include "app/MainWindowTexts.h"
-#include "app/Settings.h"
 #include "app/frmMain.h"
 #include "common/CursorBusyPointer.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/PathText.h"
-#include "common/QtFileDialogs.h"
 #include "common/Texts.h"
 #include "companions/HelpViewer.h"
 #include "platform/DesktopShellOpener.h"
 #include "platform/DriveMap.h"
 #include "platform/HostProgramStarter.h"
+#include "platform/QtFileDialogs.h"
 #include "platform/SingleInstance.h"
+#include "settings/Settings.h"
 #include "shortcuts/DesktopShortcuts.h"
 
 #include <QApplication>

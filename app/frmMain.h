@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppendList.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "shortcuts/ShortcutHelper.h"
+#include "slideshow/AppendList.h"
 
 #include <QMainWindow>
 
@@ -51,13 +51,8 @@ class frmMain : public QMainWindow {
             ProgramPaths paths, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // What the dialogs and commands of the window work on.
-    SlideShowModel& model() { return *m_model; }
-    UtilityOptions& options() { return m_options; }
-    ProgramPaths& programPaths() { return m_paths; }
-    const std::string& appFolder() const { return m_appFolder; }
-    const MainWindowSeams& seams() const { return m_seams; }
-    Ui::frmMain& controls() { return *ui; }
+    // What the viewer opened last, as the window keeps it for its own shows.
+    const ProgramPaths& programPaths() const { return m_paths; }
 
     // Slide Show File Management
     void CmdOpenSS_Click();
@@ -115,7 +110,6 @@ class frmMain : public QMainWindow {
     void resetAppendList();
     void showSlideCount();
     void showPath(QLabel* label, const std::string& path);
-    std::string sourcePath() const;
 
     std::unique_ptr<Ui::frmMain> ui;
     MainWindowSeams m_seams;
@@ -123,6 +117,7 @@ class frmMain : public QMainWindow {
     UtilityOptions m_options;
     ProgramPaths m_paths;
     std::unique_ptr<SlideShowModel> m_model;
+    std::string m_sourcePath; // the open show (Windows form); empty before Open
     AppendList m_appendList;
     std::unique_ptr<CompanionCommands> m_companions;
     std::unique_ptr<WebCommands> m_web;

@@ -1,9 +1,7 @@
 // The main window's slide show and preferences commands.
 #include "app/frmMain.h"
 
-#include "app/AppendTexts.h"
 #include "app/MainWindowTexts.h"
-#include "app/PreferencesCommands.h"
 #include "collection/frmCheckFolder.h"
 #include "common/BusyPointer.h"
 #include "common/FileDialogs.h"
@@ -12,6 +10,8 @@
 #include "common/QtText.h"
 #include "common/Texts.h"
 #include "pack/PackProgress.h"
+#include "settings/PreferencesCommands.h"
+#include "slideshow/AppendTexts.h"
 #include "slideshow/SlideShowCommands.h"
 #include "slideshow/SlideShowTexts.h"
 #include "slideshow/SlideShowWriter.h"
@@ -30,10 +30,6 @@ constexpr int AppendHelp = 480;
 constexpr int CreateHelp = 500;
 
 } // namespace
-
-std::string frmMain::sourcePath() const {
-    return fromQString(ui->lblSourceSS->text());
-}
 
 void frmMain::showSlideCount() {
     ui->lblSlides->setText(toQString(slideCountCaption(m_model->SlideCount)));
@@ -66,6 +62,7 @@ void frmMain::openShow(const std::string& path) {
     ui->lblCreateSS->setText(toQString(texts::NoDestinationYet));
     ui->lblFilePaths->setText(toQString(texts::PathsNotEdited));
     ui->lblAppendVer->setText(toQString(texts::NoVersionYet));
+    m_sourcePath = path;
     showPath(ui->lblSourceSS, path);
     for (QWidget* command :
          {ui->CmdEditSSPaths, ui->CmdAppendSS, ui->CmdCreateSS, ui->CmdFilenames})
@@ -83,7 +80,7 @@ void frmMain::CmdAppendSS_Click() {
         return;
     const auto chosen = m_seams.dialogs.choose(
         {FileDialogRequest::Kind::Open, std::string(texts::AppendTitle), PickFlags, AppendHelp});
-    if (!chosen || !m_appendList.confirm(*chosen, sourcePath(), m_seams.prompter))
+    if (!chosen || !m_appendList.confirm(*chosen, m_sourcePath, m_seams.prompter))
         return;
     busy.setHourglass();
     busy.processPending();
@@ -111,7 +108,7 @@ void frmMain::CmdCreateSS_Click() {
         return;
     const auto chosen = m_seams.dialogs.choose(
         {FileDialogRequest::Kind::Save, std::string(texts::CreateTitle), CreateFlags, CreateHelp});
-    if (!chosen || !mayCreate(*chosen, sourcePath(), m_appendList.lines(), m_seams.prompter))
+    if (!chosen || !mayCreate(*chosen, m_sourcePath, m_appendList.lines(), m_seams.prompter))
         return;
     busy.setHourglass();
     busy.processPending();
@@ -124,7 +121,7 @@ void frmMain::CmdCreateSS_Click() {
 // Packs what Create would write: the opened show with the appended ones.
 void frmMain::mnuPackSS_Click() {
     if (m_seams.busy.isDefault())
-        packSlideShow(*m_model, sourcePath(),
+        packSlideShow(*m_model, m_sourcePath,
                       {m_seams.dialogs, m_seams.prompter, m_seams.busy, m_seams.help}, this);
 }
 

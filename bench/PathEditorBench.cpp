@@ -3,7 +3,7 @@
 
 #include "common/Prompter.h"
 #include "listing/FilenameListing.h"
-#include "patheditor/FolderLists.h"
+#include "media/FolderLists.h"
 #include "patheditor/PathEditor.h"
 
 #include <benchmark/benchmark.h>

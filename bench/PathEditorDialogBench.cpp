@@ -2,8 +2,8 @@
 
 #include "common/BusyPointer.h"
 #include "common/FileDialogs.h"
+#include "common/HelpFacility.h"
 #include "common/Prompter.h"
-#include "companions/HelpFacility.h"
 #include "patheditor/frmEditPath.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppendList.h"
 #include "platform/DriveMap.h"
+#include "slideshow/AppendList.h"
 #include "slideshow/SlideShowReader.h"
 
 #include <iosfwd>

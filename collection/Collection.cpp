@@ -106,7 +106,7 @@ class Run {
             printWalk();
         const std::string asRead = slideShowBytes(*m_model);
         relinkModel(*m_model, editor, before, m_search.index(), prompter);
-        report.missingAfter = problemCount(media::checkMedia(PathEditor(*m_model), m_folders));
+        report.missingAfter = problemCount(media::checkMedia(WorkingPaths(*m_model), m_folders));
         if (slideShowBytes(*m_model) == asRead)
             report.outcome = texts::NotChanged;
         else

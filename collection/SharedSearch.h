@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/MediaSearch.h"
+#include "patheditor/PathEditor.h"
 
 #include <string>
 #include <vector>

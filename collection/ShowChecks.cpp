@@ -18,7 +18,7 @@ ShowRow checkShow(const FoundShow& show, SlideShowModel& model, media::FolderCac
         return row;
     }
     row.slides = model.SlideCount;
-    row.missing = problemCount(media::checkMedia(PathEditor(model), folders));
+    row.missing = problemCount(media::checkMedia(WorkingPaths(model), folders));
     return row;
 }
 

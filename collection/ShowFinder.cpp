@@ -1,17 +1,15 @@
 #include "collection/ShowFinder.h"
 
+#include "platform/HostFiles.h"
+
 #include <algorithm>
-#include <cerrno>
-#include <cstdint>
-#include <dirent.h>
 #include <set>
-#include <sys/stat.h>
 #include <utility>
 
 namespace vt::collection {
 namespace {
 
-using FileId = std::pair<std::uint64_t, std::uint64_t>; // device, inode
+using files::FileId;
 
 bool isShowName(std::string_view name) {
     if (name.size() < 5 || name.front() == '.')
@@ -32,13 +30,13 @@ class Finder {
     Finder(FoundShows& found, const std::atomic<bool>* cancel) : m_found(found), m_cancel(cancel) {}
 
     void named(const std::string& path) {
-        struct stat info {};
-        if (::stat(path.c_str(), &info) != 0) {
-            (errno == ENOENT || errno == ENOTDIR ? m_found.absent : m_found.unreadable)
+        const files::HostEntry there = files::hostEntry(path);
+        if (there.state != files::HostEntry::There) {
+            (there.state == files::HostEntry::Absent ? m_found.absent : m_found.unreadable)
                 .push_back(path);
-        } else if (S_ISDIR(info.st_mode)) {
+        } else if (there.kind == files::EntryKind::Folder) {
             walk(path);
-        } else if (m_files.insert(FileId(info.st_dev, info.st_ino)).second) {
+        } else if (m_files.insert(there.id).second) {
             const auto slash = path.rfind('/');
             m_found.shows.push_back({path, slash == std::string::npos ? path : path.substr(slash + 1)});
         }
@@ -69,34 +67,32 @@ class Finder {
     // Adds the folder's shows, in name order, and gives its subfolders.
     std::vector<Pending> readFolder(const Pending& folder) {
         std::vector<Pending> subfolders;
-        struct stat info {};
-        if (::stat(folder.host.c_str(), &info) != 0 ||
-            !m_folders.insert(FileId(info.st_dev, info.st_ino)).second)
+        const files::HostEntry there = files::hostEntry(folder.host);
+        if (there.state != files::HostEntry::There || !m_folders.insert(there.id).second)
             return subfolders; // gone meanwhile, or reached before through a link
-        DIR* dir = ::opendir(folder.host.c_str());
-        if (!dir) {
+        const files::HostFolder open(folder.host);
+        if (open.state() != files::HostFolder::Open) {
             m_found.unreadable.push_back(folder.host);
             return subfolders;
         }
-        std::vector<std::pair<std::string, unsigned char>> entries;
-        while (const dirent* entry = ::readdir(dir)) {
-            if (entry->d_name[0] != '.')
-                entries.emplace_back(entry->d_name, entry->d_type);
-        }
-        ::closedir(dir);
+        std::vector<std::pair<std::string, files::EntryKind>> entries;
+        open.forEachEntry([&](std::string_view name, files::EntryKind kind) {
+            if (name[0] != '.')
+                entries.emplace_back(name, kind);
+            return true;
+        });
         std::sort(entries.begin(), entries.end());
-        for (const auto& [name, type] : entries) {
-            const bool maybeFolder = type == DT_DIR || type == DT_LNK || type == DT_UNKNOWN;
-            if (!maybeFolder && !isShowName(name))
+        for (const auto& [name, kind] : entries) {
+            const bool show = kind == files::EntryKind::File && isShowName(name);
+            if (kind != files::EntryKind::Folder && !show)
                 continue; // nothing to look at: most of a big folder
             const Pending item{joined(folder.host, name), joined(folder.relative, name)};
-            if (::stat(item.host.c_str(), &info) != 0)
-                continue; // a dangling link
-            if (S_ISDIR(info.st_mode))
+            if (kind == files::EntryKind::Folder) {
                 subfolders.push_back(item);
-            else if (S_ISREG(info.st_mode) && isShowName(name) &&
-                     m_files.insert(FileId(info.st_dev, info.st_ino)).second)
+            } else if (const files::HostEntry file = files::hostEntry(item.host);
+                       file.kind == files::EntryKind::File && m_files.insert(file.id).second) {
                 m_found.shows.push_back({item.host, item.relative});
+            }
         }
         return subfolders;
     }

@@ -6,12 +6,12 @@
 #include "common/Texts.h"
 #include "platform/DriveMap.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
 #include "slideshow/SlideShowCommands.h"
 #include "slideshow/SlideShowWriter.h"
 
 #include <cerrno>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace vt::collection {
 namespace {
@@ -23,20 +23,19 @@ std::string sentenceAndPath(std::string_view sentence, const std::string& hostPa
 enum class NewFile { Written, Taken, Failed };
 
 // Writes the bytes as a file that must be new.
-NewFile writeNew(const std::string& hostPath, std::string_view bytes, mode_t mode,
-                 std::string& error) {
+NewFile writeNew(const std::string& hostPath, std::string_view bytes, mode_t mode, Failure& error) {
     files::AtomicFile file;
     files::AtomicFile::Options options;
     options.replace = false;
     options.newMode = mode;
     error = file.open(hostPath, options);
-    if (error.empty())
+    if (!error)
         error = file.write(bytes);
-    if (error.empty())
+    if (!error)
         error = file.commit();
-    return error.empty() ? NewFile::Written
-           : error == files::errorText(EEXIST) ? NewFile::Taken
-                                               : NewFile::Failed;
+    return !error                                            ? NewFile::Written
+           : error.description() == files::errorText(EEXIST) ? NewFile::Taken
+                                                             : NewFile::Failed;
 }
 
 std::string backupName(const std::string& hostPath, int number) {
@@ -49,11 +48,11 @@ std::string backupName(const std::string& hostPath, int number) {
 bool keepBackup(const std::string& hostPath, const FileStamp& stamp, SaveResult& result,
                 Prompter& prompter) {
     files::FileBytes bytes;
-    std::string error = files::readHostFile(hostPath, bytes);
-    struct stat info {};
-    if (!error.empty() || ::stat(hostPath.c_str(), &info) != 0) {
+    Failure error = files::readHostFile(hostPath, bytes);
+    const files::HostEntry there = error ? files::HostEntry() : files::hostEntry(hostPath);
+    if (error || there.state != files::HostEntry::There) {
         prompter.fail(failureText(sentenceAndPath(texts::NoBackup, hostPath),
-                                  error.empty() ? files::lastErrorText() : error));
+                                  error ? error.description() : files::errorText(there.error)));
         return false;
     }
     if (stampOf(hostPath) != stamp) {
@@ -61,7 +60,7 @@ bool keepBackup(const std::string& hostPath, const FileStamp& stamp, SaveResult&
         return false;
     }
     // The backup is no easier to read than the show it keeps.
-    const mode_t mode = info.st_mode & 0666;
+    const mode_t mode = there.permissions & 0666;
     NewFile outcome = NewFile::Taken;
     for (int number = 1; outcome == NewFile::Taken && number < 1000; ++number) {
         result.backup = backupName(hostPath, number);
@@ -80,14 +79,14 @@ SaveResult saveInPlace(const std::string& bytes, const FoundShow& show, const Fi
     result.target = show.host;
     // Opened first, so that a show that cannot be replaced gets no backup.
     files::AtomicFile file;
-    std::string error = file.open(show.host);
-    if (error.empty() && !keepBackup(show.host, stamp, result, prompter))
+    Failure error = file.open(show.host);
+    if (!error && !keepBackup(show.host, stamp, result, prompter))
         return result;
-    if (error.empty())
+    if (!error)
         error = file.write(bytes);
-    if (error.empty())
+    if (!error)
         error = file.commit();
-    if (!error.empty()) {
+    if (error) {
         prompter.fail(failureText(sentenceAndPath(texts::NotReplaced, show.host), error));
         return result;
     }
@@ -105,8 +104,9 @@ SaveResult saveIntoFolder(const std::string& bytes, const FoundShow& show, const
         return result;
     std::error_code made;
     fs::create_directories(fs::path(result.target).parent_path(), made);
-    std::string error = made ? made.message() : files::replaceHostFile(result.target, bytes);
-    if (!error.empty()) {
+    const Failure error =
+        made ? Failure(made.message()) : files::replaceHostFile(result.target, bytes);
+    if (error) {
         prompter.fail(failureText(sentenceAndPath(texts::NotSaved, result.target), error));
         return result;
     }
@@ -121,13 +121,10 @@ std::string windowsPathOf(const std::string& hostPath) {
 }
 
 std::optional<FileStamp> stampOf(const std::string& hostPath) {
-    struct stat info {};
-    if (::stat(hostPath.c_str(), &info) != 0)
+    const files::HostEntry there = files::hostEntry(hostPath);
+    if (there.state != files::HostEntry::There)
         return std::nullopt;
-    return FileStamp{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
-                     static_cast<std::uint64_t>(info.st_size),
-                     static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 +
-                         info.st_mtim.tv_nsec};
+    return FileStamp{there.id.first, there.id.second, there.size, there.modified};
 }
 
 bool loadShow(const std::string& hostPath, SlideShowModel& model, FileStamp& stamp,

@@ -34,6 +34,9 @@ std::string fromUtf8(std::string_view utf8, int number);
 std::string toUtf8(std::string_view text);
 std::string fromUtf8(std::string_view utf8);
 
+// Adds one character to UTF-8 text.
+void appendUtf8(std::string& out, char32_t c);
+
 // Text from one of the system's character sets into another (iconv names,
 // such as "KOI8-R"); what the target lacks or the source breaks becomes '?'.
 std::string convert(std::string_view text, const std::string& from, const std::string& to);

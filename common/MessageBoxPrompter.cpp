@@ -1,9 +1,9 @@
 #include "common/MessageBoxPrompter.h"
 
+#include "common/HelpFacility.h"
 #include "common/Pictures.h"
 #include "common/QtText.h"
 #include "common/Texts.h"
-#include "companions/HelpFacility.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

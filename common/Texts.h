@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Failure.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -17,6 +19,9 @@ inline constexpr std::string_view AppendPlaceholder =
 
 // A failure the platform raised: our sentence, a blank line, its description.
 std::string failureText(std::string_view sentence, std::string_view description);
+inline std::string failureText(std::string_view sentence, const Failure& failure) {
+    return failureText(sentence, failure.description());
+}
 
 // The parts one after the other.
 std::string joinedText(std::initializer_list<std::string_view> parts);

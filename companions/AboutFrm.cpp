@@ -3,11 +3,11 @@
 #include "ui_AboutFrm.h"
 
 #include "common/BusyPointer.h"
+#include "common/HelpFacility.h"
 #include "common/QtText.h"
 #include "common/Texts.h"
 #include "companions/AboutTexts.h"
 #include "companions/HelpContexts.h"
-#include "companions/HelpFacility.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,12 +1,12 @@
 #include "companions/CompanionCommands.h"
 
-#include "app/SettingsTexts.h"
 #include "common/BusyPointer.h"
 #include "common/Prompter.h"
 #include "common/Texts.h"
 #include "companions/CompanionTexts.h"
 #include "platform/ProgramStarter.h"
 #include "platform/ShellOpen.h"
+#include "settings/SettingsTexts.h"
 
 namespace vt {
 
@@ -53,9 +53,9 @@ void CompanionCommands::mnuReadmeTxt_Click() {
 // Runs even while another command is busy; the message names the program
 // it tried.
 void CompanionCommands::mnuAboutVTViewer_Click() {
-    const std::string failure =
+    const Failure failure =
         m_starter.start(m_viewerFolder() + std::string(ViewerProgram) + std::string(AboutArgument));
-    if (failure.empty())
+    if (!failure)
         return;
     m_prompter.fail(failureText(std::string(AboutFailed) + std::string(BlankLine) +
                                     m_viewerFolder() + std::string(ViewerProgram),
@@ -75,8 +75,7 @@ void CompanionCommands::startWhenIdle(std::string_view before, std::string_view 
     if (!m_busy.isDefault())
         return;
     const std::string commandLine = std::string(before) + m_viewerFolder() + std::string(after);
-    const std::string reason = m_starter.start(commandLine);
-    if (!reason.empty())
+    if (const Failure reason = m_starter.start(commandLine))
         m_prompter.fail(failureText(failure, reason));
 }
 

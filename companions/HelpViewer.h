@@ -1,6 +1,6 @@
 #pragma once
 
-#include "companions/HelpFacility.h"
+#include "common/HelpFacility.h"
 
 #include <memory>
 #include <string>

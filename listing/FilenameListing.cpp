@@ -107,8 +107,8 @@ std::string filenameListingBytes(const SlideShowModel& model, const UtilityOptio
 }
 
 bool writeListingFile(std::string_view path, std::string_view bytes, Prompter& prompter) {
-    const std::string failure = files::replaceFile(path, bytes);
-    if (failure.empty())
+    const Failure failure = files::replaceFile(path, bytes);
+    if (!failure)
         return true;
     prompter.warn(failureText(texts::UnableToWriteListing, failure));
     return false;
@@ -118,7 +118,9 @@ std::string ListingFolder(std::string_view appFolder) {
     if (userfolders::folderWritable(appFolder))
         return std::string(appFolder);
     const std::string cache = userfolders::cacheHome();
-    userfolders::makeFolders(userfolders::ownHostFolder(cache));
+    // A folder that cannot be made fails the writing, which tells the user.
+    [[maybe_unused]] const Failure made =
+        userfolders::makeFolders(userfolders::ownHostFolder(cache));
     return userfolders::ownFolder(cache);
 }
 

@@ -2,7 +2,7 @@
 
 #include "common/BusyPointer.h"
 #include "common/FormGeometry.h"
-#include "companions/HelpFacility.h"
+#include "common/HelpFacility.h"
 #include "listing/FilenameListing.h"
 #include "listing/ListingTexts.h"
 #include "ui_frmSelectView.h"

@@ -5,55 +5,29 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <system_error>
 #include <thread>
 #include <unordered_set>
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace vt::media {
 namespace {
-
-// Calls each(name, type) for every entry of an open folder. The entries are
-// read straight into a buffer: readdir would cost two more system calls and
-// an allocation per folder, and a show may have 30,000 folders.
-template <class Each> void forEachEntry(int fd, Each each) {
-    alignas(dirent64) char buffer[32768];
-    ssize_t got;
-    while ((got = ::getdents64(fd, buffer, sizeof buffer)) > 0) {
-        for (ssize_t at = 0; at < got;) {
-            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
-            at += entry->d_reclen;
-            each(entry->d_name, entry->d_type);
-        }
-    }
-}
 
 FolderListing readListing(std::string hostFolder) {
     FolderListing listing;
     listing.host = std::move(hostFolder);
-    const int fd = ::open(listing.host.empty() ? "." : listing.host.c_str(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        listing.state = errno == ENOENT || errno == ENOTDIR ? FolderListing::Absent
-                                                             : FolderListing::Unlistable;
+    const files::HostFolder folder(listing.host);
+    if (folder.state() != files::HostFolder::Open) {
+        listing.state = folder.state() == files::HostFolder::Absent ? FolderListing::Absent
+                                                                    : FolderListing::Unlistable;
         return listing;
     }
     listing.state = FolderListing::Read;
-    forEachEntry(fd, [&](const char* entry, unsigned char type) {
-        const std::string_view name = entry;
-        if (name == "." || name == "..")
-            return;
-        const EntryKind kind = entryKind(fd, entry, type);
-        if (kind == EntryKind::File && name[0] == '.')
-            return; // a hidden file is no file here, as on Windows
-        listing.entries.push_back({nameKey(name), std::string(name), kind});
+    folder.forEachEntry([&](std::string_view name, EntryKind kind) {
+        if (kind != EntryKind::File ||
+            name[0] != '.') // a hidden file is no file here, as on Windows
+            listing.entries.push_back({nameKey(name), std::string(name), kind});
+        return true;
     });
-    ::close(fd);
     std::sort(listing.entries.begin(), listing.entries.end(),
               [](const auto& a, const auto& b) { return a.key < b.key; });
     return listing;
@@ -116,21 +90,6 @@ std::string nameKey(std::string_view hostName) {
 std::string_view hostFolderOf(std::string_view hostPath) {
     const auto slash = hostPath.rfind('/');
     return slash == std::string_view::npos ? std::string_view{} : hostPath.substr(0, slash + 1);
-}
-
-EntryKind entryKind(int folderFd, const char* name, unsigned char direntType) {
-    if (direntType == DT_REG)
-        return EntryKind::File;
-    if (direntType == DT_DIR)
-        return EntryKind::Folder;
-    if (direntType != DT_LNK && direntType != DT_UNKNOWN)
-        return EntryKind::Other;
-    struct stat info {};
-    if (::fstatat(folderFd, name, &info, 0) != 0)
-        return EntryKind::Other; // a dangling link
-    return S_ISREG(info.st_mode) ? EntryKind::File
-           : S_ISDIR(info.st_mode) ? EntryKind::Folder
-                                   : EntryKind::Other;
 }
 
 const FolderListing::Entry* FolderListing::find(std::string_view name, EntryKind kind) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/HostFiles.h"
+
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -15,11 +17,7 @@ std::string nameKey(std::string_view hostName);
 // "/a/b/" for "/a/b/c"; "" for a name without a folder.
 std::string_view hostFolderOf(std::string_view hostPath);
 
-enum class EntryKind : unsigned char { File, Folder, Other };
-
-// The kind of a directory entry: from readdir's type when it gives one,
-// otherwise (links, some file systems) from stat, following links.
-EntryKind entryKind(int folderFd, const char* name, unsigned char direntType);
+using files::EntryKind;
 
 // What a host folder held when it was read.
 struct FolderListing {

@@ -6,7 +6,6 @@
 #include "media/MediaTexts.h"
 
 #include <optional>
-#include <sys/stat.h>
 #include <unordered_map>
 
 namespace vt::media {
@@ -49,8 +48,7 @@ class FileFinder {
             }
         } else if (listing.state == FolderListing::Unlistable) {
             // A folder we may enter but not list: its files can still be named.
-            struct stat info {};
-            if (::stat(host->c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            if (files::hostEntry(*host).kind == EntryKind::File) {
                 entry.state = State::Found;
                 entry.hostPath = *host;
             }
@@ -68,20 +66,20 @@ void addEntry(MediaCheck& check, Section section, int index, std::string_view pa
 }
 
 // The entries in the order the file-name listing gives them.
-void collectEntries(const PathEditor& editor, MediaCheck& check) {
-    for (std::size_t i = 0; i < editor.EditSlideFile.size(); ++i)
-        addEntry(check, Section::Slides, static_cast<int>(i), editor.EditSlideFile[i]);
-    for (std::size_t i = 0; i < editor.EditSlideTexture.size(); ++i)
-        addEntry(check, Section::Textures, static_cast<int>(i), editor.EditSlideTexture[i]);
-    addEntry(check, Section::MainSound, 0, trimSpaces(editor.TextSound));
-    for (std::size_t i = 0; i < editor.EditSlideSound.size(); ++i) {
-        if (!isNumber(editor.EditSlideSound[i])) // a CD-audio track has no file
-            addEntry(check, Section::SlideSounds, static_cast<int>(i), editor.EditSlideSound[i]);
+void collectEntries(const WorkingPaths& paths, MediaCheck& check) {
+    for (std::size_t i = 0; i < paths.EditSlideFile.size(); ++i)
+        addEntry(check, Section::Slides, static_cast<int>(i), paths.EditSlideFile[i]);
+    for (std::size_t i = 0; i < paths.EditSlideTexture.size(); ++i)
+        addEntry(check, Section::Textures, static_cast<int>(i), paths.EditSlideTexture[i]);
+    addEntry(check, Section::MainSound, 0, trimSpaces(paths.TextSound));
+    for (std::size_t i = 0; i < paths.EditSlideSound.size(); ++i) {
+        if (!isNumber(paths.EditSlideSound[i])) // a CD-audio track has no file
+            addEntry(check, Section::SlideSounds, static_cast<int>(i), paths.EditSlideSound[i]);
     }
-    for (std::size_t i = 0; i < editor.EditPlayList.size(); ++i)
-        addEntry(check, Section::PlayList, static_cast<int>(i), editor.EditPlayList[i]);
-    for (std::size_t i = 0; i < editor.EditPlayListAside.size(); ++i) {
-        const SetAsideEntry& aside = editor.EditPlayListAside[i];
+    for (std::size_t i = 0; i < paths.EditPlayList.size(); ++i)
+        addEntry(check, Section::PlayList, static_cast<int>(i), paths.EditPlayList[i]);
+    for (std::size_t i = 0; i < paths.EditPlayListAside.size(); ++i) {
+        const SetAsideEntry& aside = paths.EditPlayListAside[i];
         if (aside.path.empty())
             continue;
         addEntry(check, Section::PlayList, aside.position, aside.path);
@@ -173,24 +171,24 @@ std::string_view sectionName(Section section) {
 }
 
 MediaCheck checkMedia(const SlideShowModel& model, const DriveMap& drives) {
-    return checkMedia(PathEditor(model), drives);
+    return checkMedia(WorkingPaths(model), drives);
 }
 
-MediaCheck checkMedia(const PathEditor& editor, const DriveMap& drives) {
+MediaCheck checkMedia(const WorkingPaths& paths, const DriveMap& drives) {
     FolderCache folders;
-    return checkMedia(editor, folders, drives);
+    return checkMedia(paths, folders, drives);
 }
 
-MediaCheck checkMedia(const PathEditor& editor, FolderCache& folders, const DriveMap& drives) {
+MediaCheck checkMedia(const WorkingPaths& paths, FolderCache& folders, const DriveMap& drives) {
     MediaCheck check;
-    collectEntries(editor, check);
+    collectEntries(paths, check);
     RowFinder slides, textures, sounds;
-    addRows(check, SlideBox, editor.ListSlide, slides);
-    addRows(check, TextureBox, editor.ListTexture, textures);
-    addRows(check, SoundBox, editor.ListSound, sounds);
-    const std::string mainSound = trimSpaces(editor.TextSound);
+    addRows(check, SlideBox, paths.ListSlide, slides);
+    addRows(check, TextureBox, paths.ListTexture, textures);
+    addRows(check, SoundBox, paths.ListSound, sounds);
+    const std::string mainSound = trimSpaces(paths.TextSound);
     if (!mainSound.empty())
-        check.rows.push_back({MainSoundBox, 0, editor.TextSound, 0, 0, {}});
+        check.rows.push_back({MainSoundBox, 0, paths.TextSound, 0, 0, {}});
 
     FileFinder finder(drives, check.entries, folders);
     for (std::size_t i = 0; i < check.entries.size(); ++i) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "patheditor/PathEditor.h"
+#include "media/WorkingPaths.h"
 #include "platform/DriveMap.h"
 #include "slideshow/SlideShowModel.h"
 
@@ -9,11 +9,6 @@
 #include <vector>
 
 // Which of the files a show needs are on this machine.
-//
-// Changed from the first sketch: Section lists the main sound file after the
-// textures, where the file-name listing puts it; MediaEntry::row says which
-// of MediaCheck::rows an entry counts under; sectionName gives the word the
-// reports use.
 namespace vt::media {
 
 // Where in the show an entry stands, in the order the file-name listing
@@ -36,7 +31,7 @@ struct MediaEntry {
     std::string hostPath; // when found: the host file, letter case as on disk
     std::size_t row = NoRow; // position in MediaCheck::rows; NoRow when no row holds its folder
     // A play list entry that reading set aside: its place in
-    // PathEditor::EditPlayListAside (index is then its play list position);
+    // WorkingPaths::EditPlayListAside (index is then its play list position);
     // -1 for every other entry.
     int setAside = -1;
 };
@@ -44,7 +39,7 @@ struct MediaEntry {
 // One row of the path editor's lists (or its main sound box) with what the
 // check found for the entries under it.
 struct FolderRowCheck {
-    int box = 0;        // SlideBox, TextureBox, SoundBox or MainSoundBox (PathEditor.h)
+    int box = 0;        // SlideBox, TextureBox, SoundBox or MainSoundBox (WorkingPaths.h)
     int row = 0;        // the row's position in its list; 0 for the main sound box
     std::string folder; // the row's text: a folder ending in a backslash, or the main sound file
     int files = 0;      // entries under the row
@@ -66,13 +61,13 @@ struct MediaCheck {
 // sound file, slide sounds that are not CD-audio track numbers and the play
 // list. Each distinct host folder is read once.
 MediaCheck checkMedia(const SlideShowModel& model, const DriveMap& drives = DriveMap::current());
-// The same over the path editor's working copies (and its main sound box),
-// so its marks follow every change made before OK.
-MediaCheck checkMedia(const PathEditor& editor, const DriveMap& drives = DriveMap::current());
+// The same over working copies (and the main sound box), so that the path
+// editor's marks follow every change made before OK.
+MediaCheck checkMedia(const WorkingPaths& paths, const DriveMap& drives = DriveMap::current());
 // The same reading the folders through a cache that outlives one check, so
 // that checking many shows reads each folder once.
 class FolderCache;
-MediaCheck checkMedia(const PathEditor& editor, FolderCache& folders,
+MediaCheck checkMedia(const WorkingPaths& paths, FolderCache& folders,
                       const DriveMap& drives = DriveMap::current());
 
 // The play list entries that reading set aside come after the play list;

@@ -272,29 +272,29 @@ void proposeFiles(Proposals& proposals, const MediaCheck& check, const NameIndex
     }
 }
 
-void replaceEntryPath(PathEditor& editor, const MediaEntry& entry, std::string_view newPath) {
+void replaceEntryPath(WorkingPaths& paths, const MediaEntry& entry, std::string_view newPath) {
     const auto at = static_cast<std::size_t>(entry.index);
-    std::vector<std::string>* rows = &editor.ListSound;
+    std::vector<std::string>* rows = &paths.ListSound;
     switch (entry.section) {
     case Section::MainSound:
-        editor.TextSound = newPath;
+        paths.TextSound = newPath;
         return;
     case Section::Slides:
-        editor.EditSlideFile.at(at) = newPath;
-        rows = &editor.ListSlide;
+        paths.EditSlideFile.at(at) = newPath;
+        rows = &paths.ListSlide;
         break;
     case Section::Textures:
-        editor.EditSlideTexture.at(at) = newPath;
-        rows = &editor.ListTexture;
+        paths.EditSlideTexture.at(at) = newPath;
+        rows = &paths.ListTexture;
         break;
     case Section::SlideSounds:
-        editor.EditSlideSound.at(at) = newPath;
+        paths.EditSlideSound.at(at) = newPath;
         break;
     case Section::PlayList:
         if (entry.setAside >= 0)
-            editor.EditPlayListAside.at(static_cast<std::size_t>(entry.setAside)).path = newPath;
+            paths.EditPlayListAside.at(static_cast<std::size_t>(entry.setAside)).path = newPath;
         else
-            editor.EditPlayList.at(at) = newPath;
+            paths.EditPlayList.at(at) = newPath;
         break;
     }
     const std::string_view folder = folderPart(newPath);
@@ -303,14 +303,14 @@ void replaceEntryPath(PathEditor& editor, const MediaEntry& entry, std::string_v
         rows->emplace_back(folder);
 }
 
-int applyProposals(PathEditor& editor, const MediaCheck& check, const Proposals& proposals,
+int applyProposals(WorkingPaths& paths, const MediaCheck& check, const Proposals& proposals,
                    Prompter& prompter) {
     int changes = 0;
     const FolderMoves moves(proposals.folders);
     for (const auto& move : moves.moves()) {
         const NewPathCheck accepted = checkNewPath(move.oldFolder, move.newFolder, prompter);
         if (accepted.outcome == NewPathCheck::Accepted) {
-            editor.ReplaceFolder(move.oldFolder, accepted.newPath);
+            paths.ReplaceFolder(move.oldFolder, accepted.newPath);
             ++changes;
         }
     }
@@ -325,7 +325,7 @@ int applyProposals(PathEditor& editor, const MediaCheck& check, const Proposals&
             folderAccepted[folder] =
                 checkNewPath({}, folder, prompter).outcome == NewPathCheck::Accepted;
         if (file.keep || folderAccepted[folder]) {
-            replaceEntryPath(editor, check.entries[file.entry], path);
+            replaceEntryPath(paths, check.entries[file.entry], path);
             ++changes;
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "media/MediaCheck.h"
-#include "patheditor/PathEditor.h"
+#include "media/WorkingPaths.h"
 
 #include <atomic>
 #include <cstdint>
@@ -15,14 +15,6 @@
 
 // Finding a show's missing files by name under search folders, and moving
 // the show's paths to where they were found.
-//
-// Changed from the first sketch: NameIndex::foldersOf returns the folders by
-// value; FolderProposal carries each candidate's count (holds), how many rank
-// first alike (tied) and the user's check box (apply); FileProposal has
-// candidates like a folder proposal, newPath() is the chosen one; proposeFiles
-// works the per-file part out again after the user changed a choice;
-// replaceEntryPath is the per-file edit; applyProposals returns how many
-// changes it made.
 namespace vt::media {
 
 // What a walk has seen so far; read from another thread while it runs.
@@ -137,17 +129,17 @@ Proposals propose(const MediaCheck& check, const NameIndex& index,
 void proposeFiles(Proposals& proposals, const MediaCheck& check, const NameIndex& index,
                   const DriveMap& drives = DriveMap::current());
 
-// The per-file edit: gives one entry of the editor's working copies (or its
-// main sound box) a new path, and its list a row for the new folder when no
-// row equals it.
-void replaceEntryPath(PathEditor& editor, const MediaEntry& entry, std::string_view newPath);
+// The per-file edit: gives one entry of the working copies (or the main
+// sound box) a new path, and its list a row for the new folder when no row
+// equals it.
+void replaceEntryPath(WorkingPaths& paths, const MediaEntry& entry, std::string_view newPath);
 
 // Applies the checked folder proposals that have a chosen candidate to the
-// editor's working copies exactly as Modify applies a typed folder
+// working copies exactly as Modify applies a typed folder
 // (checkNewPath, then ReplaceFolder), deepest old folder first, then the
 // checked file proposals. A refused folder is told to the user. Nothing
-// reaches the model until the editor commits. Returns the changes made.
-int applyProposals(PathEditor& editor, const MediaCheck& check, const Proposals& proposals,
+// reaches the model until their owner writes them back. Returns the changes made.
+int applyProposals(WorkingPaths& paths, const MediaCheck& check, const Proposals& proposals,
                    Prompter& prompter);
 
 } // namespace vt::media

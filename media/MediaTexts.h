@@ -33,4 +33,12 @@ inline constexpr std::string_view AmbiguousBetween = " is ambiguous between:";
 inline constexpr std::string_view SingleFiles = "Single files:";
 inline constexpr std::string_view DryRun = "Dry run, nothing written: ";
 
+// A typed folder the path rules refuse.
+inline constexpr std::string_view DriveOrFolderNeeded =
+    "Unable to modify file path, you must specify the drive and/or folder...";
+inline constexpr std::string_view InvalidCharsIntro =
+    "The path that was specified contains one or more of the following invalid characters:";
+inline constexpr std::string_view InvalidCharsList = ".. <  > \" = ; * , ? +";
+inline constexpr std::string_view InvalidCharsHint = "Enter a new path and then try again...";
+
 } // namespace vt::texts

@@ -1,12 +1,8 @@
 #include "media/HostFolders.h"
 #include "media/MediaSearch.h"
 
-#include <cerrno>
-#include <dirent.h>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <optional>
 
 namespace vt::media {
 namespace {
@@ -49,9 +45,7 @@ void NameIndex::add(std::string key, std::uint32_t folder) {
 
 void NameIndex::walk(const std::string& hostRoot, WalkProgress& progress, WalkSummary& summary) {
     const std::string root = absoluteFolder(hostRoot);
-    struct stat info {};
-    if (::stat(root.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-        ::access(root.c_str(), R_OK | X_OK) != 0) {
+    if (files::hostEntry(root).kind != EntryKind::Folder || !files::folderListable(root)) {
         summary.badRoots.push_back(hostRoot);
         return;
     }
@@ -60,44 +54,36 @@ void NameIndex::walk(const std::string& hostRoot, WalkProgress& progress, WalkSu
     while (!pending.empty() && !(summary.cancelled = progress.cancel.load())) {
         const std::string folder = std::move(pending.back());
         pending.pop_back();
-        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        DIR* dir = fd < 0 ? nullptr : ::fdopendir(fd);
-        if (!dir) {
-            if (fd >= 0)
-                ::close(fd);
+        const files::HostFolder open(folder);
+        if (open.state() != files::HostFolder::Open) {
             ++summary.unreadable;
             continue;
         }
-        if (::fstat(fd, &info) != 0 || !m_walked.emplace(info.st_dev, info.st_ino).second) {
-            ::closedir(dir);
+        const std::optional<files::FileId> id = open.id();
+        if (!id || !m_walked.insert(*id).second) {
             ++summary.loops;
             continue;
         }
         ++summary.folders;
         progress.folders.store(summary.folders);
         progress.setCurrentFolder(folder);
-        const auto id = static_cast<std::uint32_t>(m_folderPaths.size());
+        const auto place = static_cast<std::uint32_t>(m_folderPaths.size());
         m_folderPaths.push_back(folder);
-        while (const dirent* entry = ::readdir(dir)) {
-            const std::string_view name = entry->d_name;
-            if (name == "." || name == "..")
-                continue;
-            const EntryKind kind = entryKind(fd, entry->d_name, entry->d_type);
+        open.forEachEntry([&](std::string_view name, EntryKind kind) {
             if (kind == EntryKind::Folder) {
-                pending.push_back(folder + entry->d_name + '/');
+                pending.push_back(folder + std::string(name) + '/');
             } else if (kind == EntryKind::File) {
                 ++summary.files;
                 if (name[0] != '.') // a hidden file is no file here
-                    add(nameKey(name), id);
+                    add(nameKey(name), place);
                 if (++sinceReport == ProgressStep) {
                     sinceReport = 0;
                     progress.files.store(summary.files);
-                    if (progress.cancel.load())
-                        break;
+                    return !progress.cancel.load();
                 }
             }
-        }
-        ::closedir(dir);
+            return true;
+        });
         progress.files.store(summary.files);
     }
 }

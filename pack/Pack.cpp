@@ -6,10 +6,11 @@
 #include "common/Prompter.h"
 #include "common/Texts.h"
 #include "media/MediaCheck.h"
-#include "pack/FileCopy.h"
 #include "pack/PackNames.h"
 #include "pack/PackTexts.h"
+#include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
 #include "slideshow/PlayListAside.h"
 #include "slideshow/SlideShowWriter.h"
 
@@ -18,8 +19,6 @@
 #include <filesystem>
 #include <map>
 #include <set>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vt::pack {
 namespace {
@@ -166,15 +165,15 @@ std::string listed(const std::vector<std::string>& lines, std::size_t limit) {
 std::optional<NameSet> checkFolder(const std::string& folder, const std::string& host,
                                    Prompter& prompter) {
     const std::string path = host.size() > 1 ? host.substr(0, host.size() - 1) : host;
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        if (errno == ENOENT)
+    const files::HostEntry there = files::hostEntry(path);
+    if (there.state != files::HostEntry::There) {
+        if (there.error == ENOENT)
             return NameSet(); // made when the copying starts
         prompter.fail(failureText(joined({texts::PackFolderUnreachable, BlankLine, folder}),
-                                  files::lastErrorText()));
+                                  files::errorText(there.error)));
         return std::nullopt;
     }
-    if (!S_ISDIR(info.st_mode)) {
+    if (there.kind != files::EntryKind::Folder) {
         prompter.fail(joined({texts::PackFolderIsAFile, BlankLine, folder}));
         return std::nullopt;
     }
@@ -246,47 +245,6 @@ std::optional<PackPlan> planPack(const SlideShowModel& model, const std::string&
 
 namespace {
 
-// What this pack has written, so that a failed or cancelled one leaves
-// nothing behind.
-class Written {
-  public:
-    ~Written() {
-        if (!m_kept)
-            removeAll();
-    }
-    void keep() { m_kept = true; }
-    void file(std::string path) { m_files.push_back(std::move(path)); }
-    // Makes a folder and the missing ones above it; the system's description
-    // of a failure, or the empty text.
-    std::string folder(const std::string& path) {
-        std::vector<std::string> missing;
-        for (stdfs::path p(path); !p.empty() && p != p.root_path(); p = p.parent_path()) {
-            std::error_code error;
-            if (stdfs::exists(stdfs::symlink_status(p, error)))
-                break;
-            missing.push_back(p.string());
-        }
-        for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-            if (::mkdir(it->c_str(), 0777) != 0)
-                return files::lastErrorText();
-            m_folders.push_back(*it);
-        }
-        return {};
-    }
-
-  private:
-    void removeAll() {
-        for (auto it = m_files.rbegin(); it != m_files.rend(); ++it)
-            ::unlink(it->c_str());
-        for (auto it = m_folders.rbegin(); it != m_folders.rend(); ++it)
-            ::rmdir(it->c_str()); // only when empty: nothing of anybody else goes
-    }
-
-    std::vector<std::string> m_files;
-    std::vector<std::string> m_folders;
-    bool m_kept = false;
-};
-
 PackResult failed(const PackPlan& plan, std::string sentence, std::string_view error) {
     return {Outcome::Failed, failureText(joined({texts::PackFailedStart, plan.folder,
                                                  texts::PackFailedEnd, BlankLine, sentence}),
@@ -300,29 +258,29 @@ PackResult runPack(const PackPlan& plan, PackProgress& progress) {
         if (progress.changed)
             progress.changed();
     };
-    const CopyStep step = [&](std::uint64_t bytes) {
+    const files::CopyStep step = [&](std::uint64_t bytes) {
         progress.bytes += bytes;
         notify();
         return !progress.cancel;
     };
-    Written written;
-    if (auto error = written.folder(plan.hostFolder.substr(0, plan.hostFolder.size() - 1));
-        !error.empty())
-        return failed(plan, joined({texts::PackCreateFolderFailed, plan.folder, "."}), error);
+    files::CreatedEntries written;
+    if (const Failure error = written.folder(plan.hostFolder.substr(0, plan.hostFolder.size() - 1)))
+        return failed(plan, joined({texts::PackCreateFolderFailed, plan.folder, "."}),
+                      error.description());
     for (const std::string& subfolder : plan.subfolders) {
-        if (auto error = written.folder(plan.hostFolder + hostRelative(subfolder)); !error.empty())
+        if (const Failure error = written.folder(plan.hostFolder + hostRelative(subfolder)))
             return failed(plan,
                           joined({texts::PackCreateFolderFailed, plan.folder, subfolder, "\\."}),
-                          error);
+                          error.description());
     }
     for (const PackedFile& file : plan.files) {
         if (progress.cancel)
             return {Outcome::Cancelled, {}};
         const std::string target = plan.hostFolder + hostRelative(file.target);
-        const CopyResult copied = copyFile(file.source, target, step);
-        if (copied.outcome == CopyOutcome::Stopped)
+        const files::CopyResult copied = files::copyFile(file.source, target, step);
+        if (copied.outcome == files::CopyOutcome::Stopped)
             return {Outcome::Cancelled, {}};
-        if (copied.outcome != CopyOutcome::Copied)
+        if (copied.outcome != files::CopyOutcome::Copied)
             return failed(plan, joined({texts::PackCopyFailed, file.from, "."}), copied.error);
         written.file(target);
         ++progress.files;
@@ -332,14 +290,14 @@ PackResult runPack(const PackPlan& plan, PackProgress& progress) {
         return {Outcome::Cancelled, {}};
     // The show may point at the copies only once they are on the disk.
     const std::string show = plan.hostFolder + hostRelative(plan.showName);
-    std::string error = syncFileSystem(plan.hostFolder);
+    Failure error = files::syncFileSystem(plan.hostFolder);
     if (progress.cancel) // the show is what makes the pack whole: not yet
         return {Outcome::Cancelled, {}};
-    if (error.empty())
+    if (!error)
         error = files::writeNewHostFile(show, slideShowBytes(*plan.packed), true);
-    if (!error.empty())
+    if (error)
         return failed(plan, joined({texts::PackWriteShowFailed, plan.folder, plan.showName, "."}),
-                      error);
+                      error.description());
     written.keep();
     return {};
 }

@@ -2,11 +2,11 @@
 
 #include "common/BusyPointer.h"
 #include "common/FileDialogs.h"
+#include "common/HelpFacility.h"
 #include "common/PathText.h"
 #include "common/QtText.h"
 #include "common/Texts.h"
 #include "companions/HelpContexts.h"
-#include "companions/HelpFacility.h"
 #include "pack/PackTexts.h"
 #include "platform/DriveMap.h"
 

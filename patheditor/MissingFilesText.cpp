@@ -3,8 +3,8 @@
 #include "common/Numbers.h"
 #include "common/Texts.h"
 #include "patheditor/PathEditorTexts.h"
+#include "platform/HostFiles.h"
 
-#include <dirent.h>
 #include <filesystem>
 #include <string_view>
 
@@ -46,11 +46,7 @@ std::string folderMessage(std::string_view sentence, const std::string& hostRoot
 
 // Opening it is the only sure test: permissions, ACLs and mounts all count.
 bool canRead(const std::string& hostFolder) {
-    DIR* dir = ::opendir(hostFolder.c_str());
-    if (!dir)
-        return false;
-    ::closedir(dir);
-    return true;
+    return files::HostFolder(hostFolder).state() == files::HostFolder::Open;
 }
 
 } // namespace

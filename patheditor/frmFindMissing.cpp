@@ -1,7 +1,7 @@
 #include "patheditor/frmFindMissing.h"
 
+#include "common/HelpFacility.h"
 #include "common/QtText.h"
-#include "companions/HelpFacility.h"
 #include "patheditor/MissingFilesText.h"
 #include "patheditor/PathEditorTexts.h"
 #include "ui_frmFindMissing.h"

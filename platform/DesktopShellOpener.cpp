@@ -60,9 +60,8 @@ ShellResult DesktopShellOpener::startProgram(std::string_view file, std::string_
     std::string commandLine = "\"" + std::string(file) + "\"";
     if (!parameters.empty())
         commandLine += " " + std::string(parameters);
-    std::string failure = m_starter.start(commandLine, folder);
-    if (!failure.empty())
-        return {0, std::move(failure)};
+    if (const Failure failure = m_starter.start(commandLine, folder))
+        return {0, failure.description()};
     return {Started, {}};
 }
 

@@ -133,6 +133,12 @@ void FileBytes::Free::operator()(char* data) const { std::free(data); }
 
 std::string errorText(int errorNumber) { return std::strerror(errorNumber); }
 std::string lastErrorText() { return errorText(errno); }
+Failure failureOf(int errorNumber) {
+    return errorNumber == 0 ? Failure() : Failure(errorText(errorNumber));
+}
+Failure lastFailure() {
+    return failureOf(errno);
+}
 
 bool fileExists(std::string_view windowsPath) { return hasMode(windowsPath, S_IFREG); }
 bool folderExists(std::string_view windowsPath) { return hasMode(windowsPath, S_IFDIR); }
@@ -196,11 +202,11 @@ std::string notRegularKind(const std::string& hostPath) {
     return "not a regular file";
 }
 
-std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes) {
+Failure readWholeFile(std::string_view windowsPath, FileBytes& bytes) {
     bytes = FileBytes();
     const auto host = DriveMap::current().toHost(windowsPath);
     if (!host || host->empty())
-        return errorText(ENOENT);
+        return failureOf(ENOENT);
     return readHostFile(*host, bytes);
 }
 
@@ -239,12 +245,12 @@ ssize_t readUpTo(int fd, char* data, std::size_t size) {
 
 } // namespace
 
-std::string readHostFile(const std::string& hostPath, FileBytes& bytes) {
+Failure readHostFile(const std::string& hostPath, FileBytes& bytes) {
     bytes = FileBytes();
     struct stat info {};
     const int fd = openRegular(hostPath, info);
     if (fd < 0)
-        return lastErrorText();
+        return lastFailure();
     // A file that grows while we read it is read as far as it was when we began.
     const auto size = static_cast<std::size_t>(info.st_size);
     bytes.m_data.reset(static_cast<char*>(std::malloc(std::max<std::size_t>(size, 1))));
@@ -252,26 +258,26 @@ std::string readHostFile(const std::string& hostPath, FileBytes& bytes) {
     const int error = !bytes.m_data ? ENOMEM : got < 0 ? errno : 0;
     ::close(fd);
     if (error)
-        return errorText(error);
+        return failureOf(error);
     bytes.m_size = static_cast<std::size_t>(got);
     return {};
 }
 
-std::string readFileStart(std::string_view windowsPath, std::size_t size, std::string& start) {
+Failure readFileStart(std::string_view windowsPath, std::size_t size, std::string& start) {
     start.clear();
     const auto host = DriveMap::current().toHost(windowsPath);
     if (!host || host->empty())
-        return errorText(ENOENT);
+        return failureOf(ENOENT);
     struct stat info {};
     const int fd = openRegular(*host, info);
     if (fd < 0)
-        return lastErrorText();
+        return lastFailure();
     start.resize(size);
     const ssize_t got = readUpTo(fd, start.data(), size);
     const int error = got < 0 ? errno : 0;
     ::close(fd);
     start.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
-    return error ? errorText(error) : std::string();
+    return failureOf(error);
 }
 
 FileReader::~FileReader() {
@@ -279,66 +285,66 @@ FileReader::~FileReader() {
         ::close(m_fd);
 }
 
-std::string FileReader::open(std::string_view windowsPath) {
+Failure FileReader::open(std::string_view windowsPath) {
     const auto host = DriveMap::current().toHost(windowsPath);
     if (!host || host->empty())
-        return errorText(ENOENT);
+        return failureOf(ENOENT);
     struct stat info {};
     m_fd = openRegular(*host, info);
     if (m_fd < 0)
-        return lastErrorText();
+        return lastFailure();
     // A file that grows while we read it is read as far as it was when we began.
     m_left = static_cast<std::uint64_t>(info.st_size);
     return {};
 }
 
-std::size_t FileReader::read(char* data, std::size_t size, std::string& error) {
+std::size_t FileReader::read(char* data, std::size_t size, Failure& error) {
     const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(size, m_left));
     const ssize_t got = m_fd < 0 ? 0 : readUpTo(m_fd, data, wanted);
     if (got < 0) {
-        error = lastErrorText();
+        error = lastFailure();
         return 0;
     }
     m_left -= static_cast<std::uint64_t>(got);
     return static_cast<std::size_t>(got);
 }
 
-std::string deleteFile(std::string_view windowsPath) {
+Failure deleteFile(std::string_view windowsPath) {
     const auto host = DriveMap::current().toHost(windowsPath);
     if (!host || host->empty())
-        return errorText(ENOENT);
+        return failureOf(ENOENT);
     struct stat info {};
     if (::lstat(host->c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode))
-            return errorText(EISDIR);
+            return failureOf(EISDIR);
         // Windows will not delete a read-only file either.
         if (const int error = S_ISREG(info.st_mode) ? whyReadOnly(*host, info) : 0)
-            return errorText(error);
+            return failureOf(error);
     }
-    return ::unlink(host->c_str()) == 0 ? std::string() : lastErrorText();
+    return ::unlink(host->c_str()) == 0 ? Failure() : lastFailure();
 }
 
 namespace {
 
-std::string writeWhole(AtomicFile& file, std::string failure, std::string_view bytes) {
-    if (failure.empty())
+Failure writeWhole(AtomicFile& file, Failure failure, std::string_view bytes) {
+    if (!failure)
         failure = file.write(bytes);
-    return failure.empty() ? file.commit() : failure;
+    return failure ? failure : file.commit();
 }
 
 } // namespace
 
-std::string replaceHostFile(const std::string& hostPath, std::string_view bytes) {
+Failure replaceHostFile(const std::string& hostPath, std::string_view bytes) {
     AtomicFile file;
     return writeWhole(file, file.open(hostPath), bytes);
 }
 
-std::string replaceFile(std::string_view windowsPath, std::string_view bytes) {
+Failure replaceFile(std::string_view windowsPath, std::string_view bytes) {
     AtomicFile file;
     return writeWhole(file, file.openWindows(windowsPath), bytes);
 }
 
-std::string writeNewHostFile(const std::string& hostPath, std::string_view bytes, bool syncNow) {
+Failure writeNewHostFile(const std::string& hostPath, std::string_view bytes, bool syncNow) {
     AtomicFile file;
     AtomicFile::Options options;
     options.replace = false;
@@ -363,29 +369,29 @@ void setWriteFault(std::optional<WriteFault> fault) {
 
 bool writeFaultSet() { return g_faultError.load() != 0; }
 
-std::string AtomicFile::openWindows(std::string_view windowsPath) {
+Failure AtomicFile::openWindows(std::string_view windowsPath) {
     const auto host = DriveMap::current().toHost(windowsPath);
     if (!host || host->empty()) {
         discard();
-        return errorText(ENOENT);
+        return failureOf(ENOENT);
     }
     return open(*host);
 }
 
-std::string AtomicFile::open(const std::string& hostPath, Options options) {
+Failure AtomicFile::open(const std::string& hostPath, Options options) {
     discard();
     m_options = options;
     m_target = followLinks(hostPath);
     struct stat old {};
     m_keepOwner = ::stat(m_target.c_str(), &old) == 0;
     if (m_keepOwner && !options.replace)
-        return errorText(EEXIST);
+        return failureOf(EEXIST);
     // Only a regular file is replaced: renaming over a device or a pipe
     // would take it away from everything else that uses it.
     if (m_keepOwner && !S_ISREG(old.st_mode))
-        return errorText(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
+        return failureOf(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
     if (const int error = m_keepOwner ? whyReadOnly(m_target, old) : 0)
-        return errorText(error);
+        return failureOf(error);
     m_owner = {old.st_uid, old.st_gid, static_cast<mode_t>(old.st_mode & 07777)};
     // A file without a name vanishes by itself when the program is killed;
     // where the file system has none, a hidden name is removed on failure.
@@ -399,21 +405,21 @@ std::string AtomicFile::open(const std::string& hostPath, Options options) {
     if (m_fd < 0) {
         const int error = errno;
         discard();
-        return errorText(error);
+        return failureOf(error);
     }
     return {};
 }
 
-std::string AtomicFile::write(std::string_view bytes) {
+Failure AtomicFile::write(std::string_view bytes) {
     if (m_fd < 0)
-        return errorText(EBADF);
+        return failureOf(EBADF);
     const int error = writeBytes(m_fd, bytes.data(), bytes.size());
-    return error ? errorText(error) : std::string();
+    return failureOf(error);
 }
 
-std::string AtomicFile::commit() {
+Failure AtomicFile::commit() {
     if (m_fd < 0)
-        return errorText(EBADF);
+        return failureOf(EBADF);
     int error = 0;
     if (m_keepOwner) {
         // Only the superuser may give a file away; otherwise the owner is ours.
@@ -427,7 +433,7 @@ std::string AtomicFile::commit() {
         error = putInPlace();
     if (error) {
         discard();
-        return errorText(error);
+        return failureOf(error);
     }
     if (m_options.syncNow)
         syncFolder(m_target);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Failure.h"
 #include "platform/DriveMap.h"
 
 #include <cstdint>
@@ -9,8 +10,9 @@
 #include <string>
 #include <string_view>
 
-// Files named by Windows paths. Failures come back as the system's own
-// description ("No such file or directory"), for the message boxes.
+// Files named by Windows paths. Failures come back as a Failure holding the
+// system's own description ("No such file or directory"), for the message
+// boxes.
 namespace vt::files {
 
 // An ordinary file: a regular file whose name does not start with a dot (a
@@ -27,9 +29,9 @@ public:
     std::string_view view() const { return {m_data.get(), m_size}; }
 
 private:
-    friend std::string readHostFile(const std::string& hostPath, FileBytes& bytes);
-    struct Free {
-        void operator()(char* data) const;
+  friend Failure readHostFile(const std::string& hostPath, FileBytes& bytes);
+  struct Free {
+      void operator()(char* data) const;
     };
     std::unique_ptr<char, Free> m_data;
     std::size_t m_size = 0;
@@ -57,10 +59,9 @@ bool isHostFolder(const std::string& hostPath);
 // is not a regular file ("a folder", "a named pipe" ...); empty otherwise.
 std::string notRegularKind(const std::string& hostPath);
 
-// Reads the whole file into bytes. Returns the failure's description, or the
-// empty text on success.
-std::string readWholeFile(std::string_view windowsPath, FileBytes& bytes);
-std::string readHostFile(const std::string& hostPath, FileBytes& bytes);
+// Reads the whole file into bytes.
+Failure readWholeFile(std::string_view windowsPath, FileBytes& bytes);
+Failure readHostFile(const std::string& hostPath, FileBytes& bytes);
 // A regular file read a piece at a time, only as far as it reached when it
 // was opened: however large the file, only the caller's buffer is in memory.
 class FileReader {
@@ -70,30 +71,28 @@ public:
     FileReader& operator=(const FileReader&) = delete;
     ~FileReader();
 
-    // The failure's description, or the empty text.
-    std::string open(std::string_view windowsPath);
-    // Reads up to size more bytes into data: the count, 0 at the end. The
-    // failure's description goes to error (and 0 is returned).
-    std::size_t read(char* data, std::size_t size, std::string& error);
+    Failure open(std::string_view windowsPath);
+    // Reads up to size more bytes into data: the count, 0 at the end. A
+    // failure goes to error (and 0 is returned).
+    std::size_t read(char* data, std::size_t size, Failure& error);
 
-private:
+  private:
     int m_fd = -1;
     std::uint64_t m_left = 0;
 };
 
 // The first bytes of a file, at most size of them.
-std::string readFileStart(std::string_view windowsPath, std::size_t size, std::string& start);
+Failure readFileStart(std::string_view windowsPath, std::size_t size, std::string& start);
 
 // Replaces a host file's contents as a whole, through an AtomicFile.
-// Returns the failure's description or the empty text.
-std::string replaceHostFile(const std::string& hostPath, std::string_view bytes);
-std::string replaceFile(std::string_view windowsPath, std::string_view bytes);
+Failure replaceHostFile(const std::string& hostPath, std::string_view bytes);
+Failure replaceFile(std::string_view windowsPath, std::string_view bytes);
 // The same for a file that must be new: refused (EEXIST) when anything is
 // at hostPath; unless syncNow, the caller syncs the file system later.
-std::string writeNewHostFile(const std::string& hostPath, std::string_view bytes, bool syncNow);
+Failure writeNewHostFile(const std::string& hostPath, std::string_view bytes, bool syncNow);
 
-// Deletes a file; returns the failure's description or the empty text.
-std::string deleteFile(std::string_view windowsPath);
+// Deletes a file.
+Failure deleteFile(std::string_view windowsPath);
 
 // A whole file, written under a hidden temporary name beside its target and
 // renamed over the target only when complete and on the disk: readers, and
@@ -101,8 +100,7 @@ std::string deleteFile(std::string_view windowsPath);
 // one, never a half-written one. A symbolic link at the target is written
 // through: the link stays, the file it names is replaced. A replaced file
 // keeps its owner and permissions; a new one gets what the umask allows.
-// Each call returns the failure's description, or the empty text. Until
-// commit() succeeds, destroying it or discard() removes the temporary and
+// Until commit() succeeds, destroying it or discard() removes the temporary and
 // leaves the target as it was.
 class AtomicFile {
 public:
@@ -117,11 +115,11 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
     ~AtomicFile() { discard(); }
 
-    std::string open(const std::string& hostPath, Options options);
-    std::string open(const std::string& hostPath) { return open(hostPath, Options{}); }
-    std::string openWindows(std::string_view windowsPath);
-    std::string write(std::string_view bytes);
-    std::string commit();
+    Failure open(const std::string& hostPath, Options options);
+    Failure open(const std::string& hostPath) { return open(hostPath, Options{}); }
+    Failure openWindows(std::string_view windowsPath);
+    Failure write(std::string_view bytes);
+    Failure commit();
     void discard();
 
     // The temporary's descriptor, for copies made inside the kernel.
@@ -159,5 +157,8 @@ bool writeFaultSet();
 // The description of the last system call's failure.
 std::string lastErrorText();
 std::string errorText(int errorNumber);
+// The same as a Failure; none for 0.
+Failure failureOf(int errorNumber);
+Failure lastFailure();
 
 } // namespace vt::files

@@ -24,11 +24,10 @@ std::string systemReason(std::string text) {
 
 } // namespace
 
-std::string HostProgramStarter::start(std::string_view commandLine,
-                                      std::string_view workingFolder) {
+Failure HostProgramStarter::start(std::string_view commandLine, std::string_view workingFolder) {
     const HostLookup lookup = lookUpCommand(commandLine, workingFolder, m_search);
     if (!lookup.command)
-        return lookup.failure();
+        return Failure(lookup.failure());
     const HostCommand& command = *lookup.command;
     QStringList arguments;
     for (std::size_t i = 1; i < command.argv.size(); ++i)
@@ -40,7 +39,7 @@ std::string HostProgramStarter::start(std::string_view commandLine,
     process.setStandardInputFile(QProcess::nullDevice());
     if (process.startDetached())
         return {};
-    return systemReason(fromQString(process.errorString()));
+    return Failure(systemReason(fromQString(process.errorString())));
 }
 
 } // namespace vt

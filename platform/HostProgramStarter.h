@@ -12,9 +12,9 @@ public:
     HostProgramStarter() : m_search(ProgramSearch::fromEnvironment()) {}
     explicit HostProgramStarter(ProgramSearch search) : m_search(std::move(search)) {}
 
-    std::string start(std::string_view commandLine, std::string_view workingFolder = {}) override;
+    Failure start(std::string_view commandLine, std::string_view workingFolder = {}) override;
 
-private:
+  private:
     ProgramSearch m_search;
 };
 

@@ -158,7 +158,7 @@ std::uint32_t GetPrivateProfileStringA(std::string_view section, std::string_vie
         return 0;
     files::FileBytes bytes;
     std::optional<std::string> value;
-    if (files::readWholeFile(fileName, bytes).empty())
+    if (!files::readWholeFile(fileName, bytes))
         value = profile::findValue(bytes.view(), section, key);
     std::string_view text = value ? std::string_view(*value) : defaultValue;
     if (!value) {
@@ -177,7 +177,7 @@ bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
     if (!host || host->empty())
         return false;
     files::FileBytes bytes;
-    if (!files::readHostFile(*host, bytes).empty()) {
+    if (files::readHostFile(*host, bytes)) {
         struct stat info {};
         if (::stat(host->c_str(), &info) == 0)
             return false; // there but unreadable: writing would lose what it holds
@@ -185,7 +185,7 @@ bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
     const std::string changed = profile::withValue(bytes.view(), section, key, value);
     if (changed == bytes.view())
         return true; // nothing to change: leave the viewer's file alone
-    return files::replaceHostFile(*host, changed).empty();
+    return !files::replaceHostFile(*host, changed);
 }
 
 } // namespace vt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Failure.h"
+
 #include <string>
 #include <string_view>
 
@@ -7,12 +9,11 @@ namespace vt {
 
 // Starts a program from a Windows command line, as CreateProcess would, and
 // does not wait for it. An unquoted program path with blanks is tried at each
-// blank. Returns the empty text on success, otherwise the system's
-// description of the failure.
+// blank. A failure carries the system's description of it.
 class ProgramStarter {
 public:
     virtual ~ProgramStarter() = default;
-    virtual std::string start(std::string_view commandLine, std::string_view workingFolder = {}) = 0;
+    virtual Failure start(std::string_view commandLine, std::string_view workingFolder = {}) = 0;
 };
 
 } // namespace vt

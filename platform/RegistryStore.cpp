@@ -16,7 +16,7 @@ constexpr std::string_view ProgramSettingsKey = "Software\\VB and VBA Program Se
 std::optional<std::string> fromWine(std::string_view application, std::string_view section,
                                     std::string_view key) {
     files::FileBytes bytes;
-    if (!files::readHostFile(wineUserRegistry(), bytes).empty())
+    if (files::readHostFile(wineUserRegistry(), bytes))
         return std::nullopt;
     const auto value = findWineString(bytes.view(), settingsKey(application, section), key);
     if (!value)
@@ -40,7 +40,7 @@ std::string GetSetting(std::string_view application, std::string_view section,
     if (auto value = fromWine(application, section, key))
         return std::move(*value);
     files::FileBytes bytes;
-    if (!files::readHostFile(settingsFile(application), bytes).empty())
+    if (files::readHostFile(settingsFile(application), bytes))
         return {};
     return profile::findValue(bytes.view(), section, key).value_or("");
 }

@@ -33,10 +33,10 @@ std::string ownFolder(const std::string& hostBase) {
     return DriveMap::current().toWindows(ownHostFolder(hostBase)) + "\\";
 }
 
-std::string makeFolders(const std::string& hostFolder) {
+Failure makeFolders(const std::string& hostFolder) {
     std::error_code error;
     std::filesystem::create_directories(hostFolder, error);
-    return error ? files::errorText(error.value()) : std::string();
+    return files::failureOf(error ? error.value() : 0);
 }
 
 bool folderWritable(std::string_view windowsFolder) {

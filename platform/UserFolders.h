@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Failure.h"
+
 #include <string>
 #include <string_view>
 
@@ -19,9 +21,8 @@ std::string cacheHome();
 std::string ownHostFolder(const std::string& hostBase);
 std::string ownFolder(const std::string& hostBase);
 
-// Creates a host folder and the folders above it; the failure's description
-// or "".
-std::string makeFolders(const std::string& hostFolder);
+// Creates a host folder and the folders above it.
+Failure makeFolders(const std::string& hostFolder);
 
 // True when files can be made in the folder a Windows path names.
 bool folderWritable(std::string_view windowsFolder);

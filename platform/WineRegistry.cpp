@@ -1,5 +1,6 @@
 #include "platform/WineRegistry.h"
 
+#include "common/CodePage.h"
 #include "common/PathText.h"
 
 #include <cstdint>
@@ -10,24 +11,6 @@ namespace {
 
 constexpr std::string_view Signature = "WINE REGISTRY Version 2";
 constexpr char32_t Replacement = U'?';
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 int digitValue(char c, int base) {
     int value = 99;
@@ -75,15 +58,15 @@ char32_t takeEscape(std::string_view& text) {
 void appendUnit(std::string& out, char32_t& highHalf, char32_t unit) {
     const bool high = unit >= 0xD800 && unit < 0xDC00, low = unit >= 0xDC00 && unit < 0xE000;
     if (highHalf && low) {
-        appendUtf8(out, 0x10000 + ((highHalf - 0xD800) << 10) + (unit - 0xDC00));
+        codepage::appendUtf8(out, 0x10000 + ((highHalf - 0xD800) << 10) + (unit - 0xDC00));
         highHalf = 0;
         return;
     }
     if (highHalf)
-        appendUtf8(out, Replacement);
+        codepage::appendUtf8(out, Replacement);
     highHalf = high ? unit : 0;
     if (!high)
-        appendUtf8(out, low ? Replacement : unit);
+        codepage::appendUtf8(out, low ? Replacement : unit);
 }
 
 // The text up to the unescaped delimiter, unescaped into UTF-8; text is left
@@ -96,14 +79,14 @@ std::optional<std::string> takeQuoted(std::string_view& text, char delimiter) {
         text.remove_prefix(1);
         if (c == delimiter) {
             if (highHalf)
-                appendUtf8(out, Replacement);
+                codepage::appendUtf8(out, Replacement);
             return out;
         }
         if (c == '\\' && !text.empty()) {
             appendUnit(out, highHalf, takeEscape(text));
         } else {
             if (highHalf)
-                appendUtf8(out, Replacement);
+                codepage::appendUtf8(out, Replacement);
             highHalf = 0;
             out += c; // bytes as written: ASCII from Wine, UTF-8 by hand
         }

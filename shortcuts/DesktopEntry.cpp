@@ -5,11 +5,11 @@
 #include "platform/CommandLine.h"
 #include "platform/DriveMap.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
 #include "shortcuts/TrustedLauncher.h"
 
 #include <filesystem>
 #include <stdexcept>
-#include <sys/stat.h>
 
 namespace vt {
 namespace {
@@ -49,11 +49,11 @@ std::string launcherName(std::string_view linkPath, std::string_view target) {
 // of one; desktops start only launchers that may be executed, and GNOME's
 // only trusted ones without asking.
 void writeLauncher(const std::string& hostPath, std::string_view text) {
-    std::string failure = files::replaceHostFile(hostPath, text);
-    if (failure.empty() && ::chmod(hostPath.c_str(), 0755) != 0)
-        failure = files::lastErrorText();
-    if (!failure.empty())
-        throw std::runtime_error(hostPath + ": " + failure);
+    Failure failure = files::replaceHostFile(hostPath, text);
+    if (!failure)
+        failure = files::setPermissions(hostPath, 0755);
+    if (failure)
+        throw std::runtime_error(hostPath + ": " + failure.description());
     markLauncherTrusted(hostPath);
 }
 

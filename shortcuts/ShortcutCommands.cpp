@@ -1,6 +1,5 @@
 #include "shortcuts/ShortcutCommands.h"
 
-#include "app/Settings.h"
 #include "common/BusyPointer.h"
 #include "common/PathText.h"
 #include "common/Prompter.h"
@@ -8,6 +7,7 @@
 #include "companions/CompanionTexts.h"
 #include "platform/CommandLine.h"
 #include "platform/FileSystem.h"
+#include "settings/Settings.h"
 #include "shortcuts/ShortcutTexts.h"
 
 namespace vt {

@@ -39,7 +39,7 @@ std::string dataFailureText(const std::string& description) {
 // reading itself.
 bool plainlyNotAShow(std::string_view path) {
     std::string start;
-    if (!files::readFileStart(path, 4096, start).empty())
+    if (files::readFileStart(path, 4096, start))
         return false;
     std::string_view field = start;
     const auto first = field.find_first_not_of(" \t");
@@ -91,8 +91,7 @@ private:
             warnNotAShow();
             return false;
         }
-        const std::string error = m_file.open(m_path);
-        if (!error.empty()) {
+        if (const Failure error = m_file.open(m_path)) {
             m_prompter.fail(failureText(texts::UnableToOpen, error));
             return false;
         }
@@ -122,10 +121,10 @@ private:
     }
 
     std::size_t readPiece(char* data, std::size_t room) {
-        std::string error;
+        Failure error;
         const std::size_t got = m_file.read(data, room, error);
-        if (!error.empty())
-            throw ReadFailure{error};
+        if (error)
+            throw ReadFailure{error.description()};
         return got;
     }
 

@@ -99,19 +99,19 @@ namespace {
 
 // The body: every slide, then the play list, and the file put in place; the
 // first failure's description.
-std::string writeBody(const SlideShowModel& m, files::AtomicFile& file) {
+Failure writeBody(const SlideShowModel& m, files::AtomicFile& file) {
     std::string chunk;
     chunk.reserve(ChunkSize + 4096);
     for (int i = 0; i < m.SlideCount; ++i) {
         appendSlideBytes(m.slide(i), chunk);
         if (chunk.size() >= ChunkSize) {
-            if (auto error = file.write(chunk); !error.empty())
+            if (Failure error = file.write(chunk))
                 return error;
             chunk.clear();
         }
     }
     chunk += playListBytes(m);
-    if (auto error = file.write(chunk); !error.empty())
+    if (Failure error = file.write(chunk))
         return error;
     return file.commit();
 }
@@ -123,11 +123,11 @@ void WriteSlideShow(const SlideShowModel& model, std::string_view folder, std::s
     std::string path(folder);
     path += name;
     files::AtomicFile file;
-    if (auto error = file.openWindows(path); !error.empty()) {
+    if (Failure error = file.openWindows(path)) {
         prompter.fail(failureText(texts::UnableToSave, error));
-    } else if (error = file.write(headerBytes(model)); !error.empty()) {
+    } else if ((error = file.write(headerBytes(model)))) {
         prompter.fail(failureText(texts::HeaderWriteFailure, error));
-    } else if (error = writeBody(model, file); !error.empty()) {
+    } else if ((error = writeBody(model, file))) {
         prompter.fail(failureText(texts::DataWriteFailure, error));
     }
     lastSlideShow = path;

@@ -7,7 +7,7 @@
 #include "common/CodePage.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
-#include "patheditor/FolderLists.h"
+#include "media/FolderLists.h"
 #include "platform/DriveMap.h"
 #include "slideshow/SlideShowCommands.h"
 

@@ -4,7 +4,7 @@
 
 #include "common/BusyPointer.h"
 #include "common/FileDialogs.h"
-#include "companions/HelpFacility.h"
+#include "common/HelpFacility.h"
 #include "platform/ProgramStarter.h"
 #include "platform/ShellOpen.h"
 
@@ -43,9 +43,9 @@ struct ScriptedFileDialogs : FileDialogs {
 
 struct FakeProgramStarter : ProgramStarter {
     struct Start { std::string commandLine, workingFolder; };
-    std::string start(std::string_view commandLine, std::string_view workingFolder) override {
+    Failure start(std::string_view commandLine, std::string_view workingFolder) override {
         starts.push_back({std::string(commandLine), std::string(workingFolder)});
-        return failure;
+        return Failure(failure);
     }
 
     std::vector<Start> starts;

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "collection/MergedCheck.h"
+#include "patheditor/PathEditor.h"
 
 #include <gtest/gtest.h>
 

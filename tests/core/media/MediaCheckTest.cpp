@@ -78,7 +78,7 @@ TEST(MediaCheck, FindsFilesIgnoringCaseAndGroupsThemByTheEditorsRows) {
 
     // Once Modify has moved a folder, its sub-folder's files count under the
     // moved row; the old sub-folder row holds nothing.
-    PathEditor editor(*model);
+    WorkingPaths editor(*model);
     editor.ReplaceFolder(w + "Pics\\", w + "Gone\\");
     editor.TextSound.clear();
     const MediaCheck moved = checkMedia(editor);

@@ -88,7 +88,7 @@ TEST_F(MediaSearch, WalksEachFolderOnceAndProposesTheFolderHoldingMostOfARowsFil
          {w + "old\\Inner\\kept.jpg", "", ""},
          {w + "old\\gone.jpg", "", ""}},
         {}, "C:\\Snd\\s.wav");
-    PathEditor editor(*model);
+    WorkingPaths editor(*model);
     const MediaCheck check = checkMedia(editor);
     Proposals proposals = propose(check, index);
     // Beach and Backup hold a and b, Beach also C (as c.jpg); x is found
@@ -144,7 +144,7 @@ TEST_F(MediaSearch, FoldersModifyWouldRefuseAreRefusedOnceEachAndSingleFilesMove
                                         {"C:\\A\\p.jpg", "", "C:\\S\\s2.wav"},
                                         {"C:\\A\\p.jpg", "", "C:\\S\\s3.wav"}},
                                        {"C:\\L\\l.mp3"});
-    PathEditor editor(*model);
+    WorkingPaths editor(*model);
     const MediaCheck check = checkMedia(editor);
     test::RecordingPrompter prompter;
     // C:\S\ ties two folders holding two files each: no folder is chosen,

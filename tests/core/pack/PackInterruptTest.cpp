@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "pack/FileCopy.h"
+#include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 
 #include <csignal>
@@ -136,13 +136,13 @@ TEST(PackCopy, KeepsASparseFileSparse) {
             files::setWriteFault(files::WriteFault{ENOSPC, std::size_t{1} << 40});
         const std::string target = temp.host(byHand ? "by-hand.img" : "kernel.img");
         std::uint64_t counted = 0;
-        const pack::CopyResult copied = pack::copyFile(source, target, [&](std::uint64_t bytes) {
+        const files::CopyResult copied = files::copyFile(source, target, [&](std::uint64_t bytes) {
             counted += bytes;
             return true;
         });
         files::setWriteFault(std::nullopt);
         struct stat to {};
-        ASSERT_EQ(copied.outcome, pack::CopyOutcome::Copied) << copied.error;
+        ASSERT_EQ(copied.outcome, files::CopyOutcome::Copied) << copied.error;
         ASSERT_EQ(::stat(target.c_str(), &to), 0);
         EXPECT_EQ(to.st_size, size);
         EXPECT_LE(to.st_blocks, from.st_blocks + 64) << "byHand " << byHand;

@@ -3,10 +3,10 @@
 #include "VtshowRun.h"
 #include "cli/Vtshow.h"
 #include "media/MediaCheck.h"
-#include "pack/FileCopy.h"
-#include "platform/FileSystem.h"
 #include "pack/Pack.h"
 #include "pack/PackNames.h"
+#include "platform/FileCopy.h"
+#include "platform/FileSystem.h"
 #include "slideshow/SlideShowReader.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 #include "shortcuts/ShortcutCommands.h"
 
 #include "FakeSeams.h"
-#include "app/Settings.h"
 #include "common/CodePage.h"
+#include "settings/Settings.h"
 
 #include <cstdlib>
 #include <filesystem>

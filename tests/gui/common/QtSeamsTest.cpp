@@ -1,7 +1,7 @@
 #include "FakeSeams.h"
 
 #include "common/MessageBoxPrompter.h"
-#include "common/QtFileDialogs.h"
+#include "platform/QtFileDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "common/QtFileDialogs.h"
+#include "platform/QtFileDialogs.h"
 
+#include "common/HelpFacility.h"
 #include "common/Pictures.h"
 #include "common/QtText.h"
-#include "companions/HelpFacility.h"
 #include "platform/DriveMap.h"
 
 #include <QComboBox>

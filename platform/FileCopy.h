@@ -1,12 +1,14 @@
 #pragma once
 
+#include "common/Failure.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 
-// Copying one file for a pack, on the host.
-namespace vt::pack {
+// Copying one file on the host, for a pack.
+namespace vt::files {
 
 // Called after each piece copied with the bytes of that piece; false stops
 // the copy.
@@ -23,12 +25,12 @@ struct CopyResult {
 // is renamed into place only when complete; target is never replaced when it
 // exists. The copy gets the source's modification and access times and its
 // permissions as the umask allows, and keeps the source's holes (a sparse
-// file stays sparse); the data is copied inside the kernel where it can be. On any outcome but Copied nothing is left
-// at target or beside it.
+// file stays sparse); the data is copied inside the kernel where it can be. On any outcome but
+// Copied nothing is left at target or beside it.
 CopyResult copyFile(const std::string& source, const std::string& target, const CopyStep& step);
 
 // Makes sure what was written to the file system holding hostFolder is on the
-// disk; the system's description of a failure, or the empty text.
-std::string syncFileSystem(const std::string& hostFolder);
+// disk.
+Failure syncFileSystem(const std::string& hostFolder);
 
-} // namespace vt::pack
+} // namespace vt::files

@@ -1,5 +1,5 @@
-#include "app/Settings.h"
-#include "app/PreferencesCommands.h"
+#include "settings/PreferencesCommands.h"
+#include "settings/Settings.h"
 
 #include "FakeSeams.h"
 

@@ -1,4 +1,4 @@
-#include "patheditor/FolderLists.h"
+#include "media/FolderLists.h"
 
 #include "common/Numbers.h"
 #include "common/PathText.h"

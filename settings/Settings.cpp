@@ -1,11 +1,11 @@
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
-#include "app/SettingsTexts.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
 #include "platform/ProfileFile.h"
 #include "platform/RegistryStore.h"
 #include "platform/UserFolders.h"
+#include "settings/SettingsTexts.h"
 
 #include <optional>
 
@@ -103,8 +103,10 @@ ProgramPaths LoadProgramPaths() {
 void SaveUtilityOptions(const UtilityOptions& options) {
     // A failed write leaves the file as it was; there is nobody to tell at exit.
     const std::string file = PreferencesFile();
-    if (ViewerFolder().empty())
-        userfolders::makeFolders(userfolders::ownHostFolder(userfolders::configHome()));
+    if (ViewerFolder().empty()) {
+        [[maybe_unused]] const Failure made =
+            userfolders::makeFolders(userfolders::ownHostFolder(userfolders::configHome()));
+    }
     writeKey("UtilWinPosX", std::to_string(options.UtilWinPosX), file);
     writeKey("UtilWinPosY", std::to_string(options.UtilWinPosY), file);
     writeFlag("chkSlide", options.chkSlide, file);

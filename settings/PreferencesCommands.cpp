@@ -1,24 +1,18 @@
-#include "app/PreferencesCommands.h"
+#include "settings/PreferencesCommands.h"
 
-#include "app/Settings.h"
-#include "app/SettingsTexts.h"
 #include "common/Prompter.h"
 #include "common/Texts.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramStarter.h"
+#include "settings/Settings.h"
+#include "settings/SettingsTexts.h"
 
 namespace vt {
 namespace {
 
 std::string resetQuestion() {
-    std::string text(texts::ResetQuestionStart);
-    text += BlankLine;
-    text += PreferencesFile();
-    text += BlankLine;
-    text += texts::ResetQuestionFile;
-    text += BlankLine;
-    text += texts::ResetQuestionHint;
-    return text;
+    return joinedText({texts::ResetQuestionStart, BlankLine, PreferencesFile(), BlankLine,
+                       texts::ResetQuestionFile, BlankLine, texts::ResetQuestionHint});
 }
 
 } // namespace
@@ -26,16 +20,14 @@ std::string resetQuestion() {
 void resetPreferences(Prompter& prompter) {
     if (!prompter.confirmOkCancel(resetQuestion(), Icon::Information))
         return;
-    const std::string failure = files::deleteFile(PreferencesFile());
-    if (!failure.empty())
+    if (const Failure failure = files::deleteFile(PreferencesFile()))
         prompter.warn(failureText(texts::UnableToDeletePreferences, failure));
 }
 
 void editPreferences(ProgramStarter& starter, Prompter& prompter) {
     // Unquoted: Notepad takes the whole rest of the line as the file's name.
     const std::string commandLine = std::string(texts::NotepadCommand) + PreferencesFile();
-    const std::string failure = starter.start(commandLine);
-    if (!failure.empty())
+    if (const Failure failure = starter.start(commandLine))
         prompter.fail(failureText(texts::UnableToStartNotepad, failure));
 }
 

@@ -1,10 +1,10 @@
-#include "app/AppendList.h"
+#include "slideshow/AppendList.h"
 
-#include "app/AppendTexts.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
 #include "common/Prompter.h"
 #include "common/Texts.h"
+#include "slideshow/AppendTexts.h"
 
 namespace vt {
 

@@ -1,4 +1,4 @@
-#include "pack/FileCopy.h"
+#include "platform/FileCopy.h"
 
 #include "platform/FileSystem.h"
 
@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace vt::pack {
+namespace vt::files {
 namespace {
 
 // Pieces small enough that Cancel answers quickly on a slow stick, large
@@ -38,7 +38,7 @@ class Fd {
     int m_fd;
 };
 
-struct Failure {
+struct CopyFailure {
     CopyOutcome outcome;
     int error;
 };
@@ -49,9 +49,9 @@ class RangeCopier {
   public:
     // The tests' full disk acts on ordinary writes only.
     RangeCopier(int in, int out, const CopyStep& step)
-        : m_in(in), m_out(out), m_step(step), m_byHand(files::writeFaultSet()) {}
+        : m_in(in), m_out(out), m_step(step), m_byHand(writeFaultSet()) {}
 
-    std::optional<Failure> copy(off_t offset, off_t size) {
+    std::optional<CopyFailure> copy(off_t offset, off_t size) {
         const off_t end = offset + size;
         while (offset < end) {
             const auto piece = static_cast<std::size_t>(std::min<off_t>(end - offset, Piece));
@@ -62,7 +62,7 @@ class RangeCopier {
                 return std::nullopt;
             offset += put;
             if (!m_step(static_cast<std::uint64_t>(put)))
-                return Failure{CopyOutcome::Stopped, 0};
+                return CopyFailure{CopyOutcome::Stopped, 0};
         }
         return std::nullopt;
     }
@@ -70,7 +70,7 @@ class RangeCopier {
   private:
     // A file system that cannot copy inside the kernel turns this copier to
     // read and write for good.
-    std::optional<Failure> inKernel(off_t offset, std::size_t piece, ssize_t& put) {
+    std::optional<CopyFailure> inKernel(off_t offset, std::size_t piece, ssize_t& put) {
         loff_t from = offset, to = offset;
         do
             put = ::copy_file_range(m_in, &from, m_out, &to, piece, 0);
@@ -84,24 +84,23 @@ class RangeCopier {
             m_byHand = true;
             return byHand(offset, piece, put);
         }
-        return Failure{errno == EIO || errno == EBADF ? CopyOutcome::SourceFailed
-                                                      : CopyOutcome::TargetFailed,
-                       errno};
+        return CopyFailure{errno == EIO || errno == EBADF ? CopyOutcome::SourceFailed
+                                                          : CopyOutcome::TargetFailed,
+                           errno};
     }
 
-    std::optional<Failure> byHand(off_t offset, std::size_t piece, ssize_t& put) {
+    std::optional<CopyFailure> byHand(off_t offset, std::size_t piece, ssize_t& put) {
         if (!m_buffer)
             m_buffer = std::make_unique_for_overwrite<char[]>(Piece);
         do
             put = ::pread(m_in, m_buffer.get(), piece, offset);
         while (put < 0 && errno == EINTR);
         if (put < 0)
-            return Failure{CopyOutcome::SourceFailed, errno};
+            return CopyFailure{CopyOutcome::SourceFailed, errno};
         if (::lseek(m_out, offset, SEEK_SET) < 0)
-            return Failure{CopyOutcome::TargetFailed, errno};
-        if (const int error =
-                files::writeBytes(m_out, m_buffer.get(), static_cast<std::size_t>(put)))
-            return Failure{CopyOutcome::TargetFailed, error};
+            return CopyFailure{CopyOutcome::TargetFailed, errno};
+        if (const int error = writeBytes(m_out, m_buffer.get(), static_cast<std::size_t>(put)))
+            return CopyFailure{CopyOutcome::TargetFailed, error};
         return std::nullopt;
     }
 
@@ -116,7 +115,7 @@ class RangeCopier {
 // Copies the first size bytes of in, leaving a hole in out wherever in has
 // one, as cp does: a sparse disk image stays small. The holes count as
 // copied for the progress.
-std::optional<Failure> copyContents(int in, int out, off_t size, const CopyStep& step) {
+std::optional<CopyFailure> copyContents(int in, int out, off_t size, const CopyStep& step) {
     RangeCopier copier(in, out, step);
     off_t at = 0;
     while (at < size) {
@@ -128,26 +127,26 @@ std::optional<Failure> copyContents(int in, int out, off_t size, const CopyStep&
         off_t hole = data < size ? ::lseek(in, data, SEEK_HOLE) : size;
         hole = hole < 0 ? size : std::min(hole, size);
         if (data > at && !step(static_cast<std::uint64_t>(data - at)))
-            return Failure{CopyOutcome::Stopped, 0};
+            return CopyFailure{CopyOutcome::Stopped, 0};
         if (auto failure = copier.copy(data, hole - data))
             return failure;
         at = hole;
     }
     // A hole at the end: the size alone makes it.
     if (::ftruncate(out, size) != 0)
-        return Failure{CopyOutcome::TargetFailed, errno};
+        return CopyFailure{CopyOutcome::TargetFailed, errno};
     return std::nullopt;
 }
 
-std::optional<Failure> keepTimes(int out, const struct stat& source) {
+std::optional<CopyFailure> keepTimes(int out, const struct stat& source) {
     const struct timespec times[2] = {source.st_atim, source.st_mtim};
     if (::futimens(out, times) != 0)
-        return Failure{CopyOutcome::TargetFailed, errno};
+        return CopyFailure{CopyOutcome::TargetFailed, errno};
     return std::nullopt;
 }
 
 CopyResult result(CopyOutcome outcome, int error) {
-    return {outcome, error ? files::errorText(error) : std::string()};
+    return {outcome, error ? errorText(error) : std::string()};
 }
 
 } // namespace
@@ -161,28 +160,28 @@ CopyResult copyFile(const std::string& source, const std::string& target, const 
         return result(CopyOutcome::SourceFailed, EINVAL);
     // The source's permissions, as the umask allows them for any new file;
     // the whole pack is synced once at its end.
-    files::AtomicFile out;
-    files::AtomicFile::Options options;
+    AtomicFile out;
+    AtomicFile::Options options;
     options.replace = false;
     options.newMode = info.st_mode & 0777;
     options.syncNow = false;
-    if (auto error = out.open(target, options); !error.empty())
-        return {CopyOutcome::TargetFailed, error};
+    if (const Failure error = out.open(target, options))
+        return {CopyOutcome::TargetFailed, error.description()};
     auto failure = copyContents(in.get(), out.descriptor(), info.st_size, step);
     if (!failure)
         failure = keepTimes(out.descriptor(), info);
     if (failure)
         return result(failure->outcome, failure->error);
-    if (auto error = out.commit(); !error.empty())
-        return {CopyOutcome::TargetFailed, error};
+    if (const Failure error = out.commit())
+        return {CopyOutcome::TargetFailed, error.description()};
     return {};
 }
 
-std::string syncFileSystem(const std::string& hostFolder) {
+Failure syncFileSystem(const std::string& hostFolder) {
     Fd folder(::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() < 0 || ::syncfs(folder.get()) != 0)
-        return files::lastErrorText();
+        return lastFailure();
     return {};
 }
 
-} // namespace vt::pack
+} // namespace vt::files
