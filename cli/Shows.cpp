@@ -17,24 +17,19 @@ namespace {
 
 // Passes the reader's messages on and notes those that mean the show was
 // not read to its end: the model then holds part of it or nothing.
-class ReadWatch : public Prompter {
+class ReadWatch : public PassingPrompter {
   public:
-    explicit ReadWatch(Prompter& inner) : m_inner(inner) {}
+    using PassingPrompter::PassingPrompter;
 
     Answer show(const Message& message) override {
         if (message.icon == Icon::Critical || message.text.starts_with(texts::NotAShow) ||
             message.text.starts_with(texts::OtherReleaseStart))
             m_cutShort = true;
-        return m_inner.show(message);
-    }
-    std::string input(std::string_view prompt, std::string_view title, std::string_view initial,
-                      int helpContext) override {
-        return m_inner.input(prompt, title, initial, helpContext);
+        return PassingPrompter::show(message);
     }
     bool cutShort() const { return m_cutShort; }
 
   private:
-    Prompter& m_inner;
     bool m_cutShort = false;
 };
 

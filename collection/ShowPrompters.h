@@ -10,28 +10,23 @@ namespace vt::collection {
 
 // Passes messages on, noting that there were some; before the first it
 // calls `first`, which names the show they are about.
-class WatchedPrompter : public Prompter {
+class WatchedPrompter : public PassingPrompter {
   public:
     WatchedPrompter(Prompter& inner, std::function<void()> first = {})
-        : m_inner(inner), m_first(std::move(first)) {}
+        : PassingPrompter(inner), m_first(std::move(first)) {}
 
     Answer show(const Message& message) override {
         if (m_shown++ == 0 && m_first)
             m_first();
         if (message.icon == Icon::Critical || message.icon == Icon::Exclamation)
             m_trouble = true;
-        return m_inner.show(message);
-    }
-    std::string input(std::string_view prompt, std::string_view title, std::string_view initial,
-                      int helpContext) override {
-        return m_inner.input(prompt, title, initial, helpContext);
+        return PassingPrompter::show(message);
     }
 
     int shown() const { return m_shown; }
     bool trouble() const { return m_trouble; }
 
   private:
-    Prompter& m_inner;
     std::function<void()> m_first;
     int m_shown = 0;
     bool m_trouble = false;
@@ -56,21 +51,16 @@ class KeptMessages : public Prompter {
 
 // Shows each text once: the same change applied to many shows is refused
 // once, not once per show.
-class OnceEach : public Prompter {
+class OnceEach : public PassingPrompter {
   public:
-    explicit OnceEach(Prompter& inner) : m_inner(inner) {}
+    using PassingPrompter::PassingPrompter;
     Answer show(const Message& message) override {
         if (message.buttons == Buttons::Ok && !m_seen.insert(message.text).second)
             return Answer::Ok;
-        return m_inner.show(message);
-    }
-    std::string input(std::string_view prompt, std::string_view title, std::string_view initial,
-                      int helpContext) override {
-        return m_inner.input(prompt, title, initial, helpContext);
+        return PassingPrompter::show(message);
     }
 
   private:
-    Prompter& m_inner;
     std::set<std::string> m_seen;
 };
 

@@ -46,4 +46,20 @@ public:
     }
 };
 
+// Passes everything on to another prompter: the base of those that only
+// look at, change or hold back some messages on their way.
+class PassingPrompter : public Prompter {
+public:
+    explicit PassingPrompter(Prompter& inner) : m_inner(inner) {}
+
+    Answer show(const Message& message) override { return m_inner.show(message); }
+    std::string input(std::string_view prompt, std::string_view title, std::string_view initial,
+                      int helpContext) override {
+        return m_inner.input(prompt, title, initial, helpContext);
+    }
+
+private:
+    Prompter& m_inner;
+};
+
 } // namespace vt
