@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <clocale>
-#include <cstdlib>
 #include <iconv.h>
 #include <langinfo.h>
 #include <locale.h>
@@ -21,17 +20,11 @@ std::optional<std::string>& chosenCharset() {
 
 // "ru_RU.KOI8-R@x" -> "KOI8-R": for a locale the system has not generated.
 std::string charsetInName() {
-    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (value == nullptr || *value == '\0')
-            continue;
-        const std::string_view name(value);
-        const auto dot = name.find('.');
-        if (dot == std::string_view::npos)
-            return {};
-        return std::string(name.substr(dot + 1, name.find('@', dot) - dot - 1));
-    }
-    return {};
+    const std::string_view name = codepage::localeName();
+    const auto dot = name.find('.');
+    if (dot == std::string_view::npos)
+        return {};
+    return std::string(name.substr(dot + 1, name.find('@', dot) - dot - 1));
 }
 
 bool isUtf8OrAscii(std::string charset) {

@@ -19,7 +19,9 @@ bool isDoubleByte(int number);
 // The code page for a locale name such as "ru_RU.UTF-8" or "sr_RS@latin";
 // 1252 for C, POSIX and every language without one of its own.
 int forLocale(std::string_view locale);
-// The first of LC_ALL, LC_CTYPE and LANG that is set, mapped as forLocale.
+// The first of LC_ALL, LC_CTYPE and LANG that is set; empty when none is.
+std::string_view localeName();
+// That locale, mapped as forLocale.
 int fromEnvironment();
 
 // The code page the whole program uses: from the environment on first use.

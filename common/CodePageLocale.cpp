@@ -48,13 +48,18 @@ int forLocale(std::string_view locale) {
     return Default;
 }
 
-int fromEnvironment() {
+std::string_view localeName() {
     for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
         const char* value = std::getenv(variable);
         if (value != nullptr && *value != '\0')
-            return forLocale(value);
+            return value;
     }
-    return Default;
+    return {};
+}
+
+int fromEnvironment() {
+    const std::string_view locale = localeName();
+    return locale.empty() ? Default : forLocale(locale);
 }
 
 } // namespace vt::codepage
