@@ -15,33 +15,15 @@
 namespace vt::cli {
 namespace {
 
-// Passes the reader's messages on and notes those that mean the show was
-// not read to its end: the model then holds part of it or nothing.
-class ReadWatch : public PassingPrompter {
-  public:
-    using PassingPrompter::PassingPrompter;
-
-    Answer show(const Message& message) override {
-        if (message.icon == Icon::Critical || message.text.starts_with(texts::NotAShow) ||
-            message.text.starts_with(texts::OtherReleaseStart))
-            m_cutShort = true;
-        return PassingPrompter::show(message);
-    }
-    bool cutShort() const { return m_cutShort; }
-
-  private:
-    bool m_cutShort = false;
-};
-
 // The window's note about a full append list is a warning here: a show the
 // user named is left out.
-class AsWarning : public ReadWatch {
+class AsWarning : public PassingPrompter {
   public:
-    using ReadWatch::ReadWatch;
+    using PassingPrompter::PassingPrompter;
     Answer show(const Message& message) override {
         Message warning = message;
         warning.icon = Icon::Exclamation;
-        return ReadWatch::show(warning);
+        return PassingPrompter::show(warning);
     }
 };
 
@@ -63,12 +45,9 @@ bool readInto(LoadedShows& shows, const UserPath& path, const VersionLineSink* v
               ConsolePrompter& prompter) {
     if (!isReadable(path, prompter))
         return false;
-    ReadWatch watch(prompter);
     if (versionLine)
-        openSlideShow(*shows.model, path.windows, watch, *versionLine);
-    else
-        ReadAppendedSlideShow(*shows.model, path.windows, watch);
-    return !watch.cutShort();
+        return openSlideShow(*shows.model, path.windows, prompter, *versionLine);
+    return ReadAppendedSlideShow(*shows.model, path.windows, prompter);
 }
 
 // How the append list knows a show: by its Windows path as the window does,

@@ -9,10 +9,11 @@
 
 namespace vt {
 
-void openSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
+bool openSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
                    const VersionLineSink& versionLine) {
-    ReadSlideShow(model, path, prompter, versionLine);
+    const bool whole = ReadSlideShow(model, path, prompter, versionLine);
     model.SlideCount = countSlides(model);
+    return whole;
 }
 
 bool mayCreate(std::string_view chosen, std::string_view sourcePath,

@@ -11,8 +11,8 @@ namespace vt {
 class Prompter;
 
 // What the Open command does with the model: read the show, then count its
-// slides.
-void openSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
+// slides. False when the show was not read to its end.
+bool openSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
                    const VersionLineSink& versionLine = {});
 
 // The Create command's checks before writing: a name the show can remember

@@ -63,25 +63,29 @@ public:
           m_appending(appending), m_folder(folderPart(path)),
           m_fields([this](char* data, std::size_t room) { return readPiece(data, room); }) {}
 
-    void run() {
+    // False when the show was not read to its end: not a show, another
+    // release, or a failure on the way (the model then holds part of it).
+    bool run() {
         if (!m_appending) {
             m_model.clearSlidesAndPlayList();
             m_model.ShowChoice = 0; // a show never inherits the last one's choice
         }
         if (!openAndCheck())
-            return;
+            return false;
         const int firstSlot = m_appending ? m_model.SlideCount : 0;
         try {
             readSlides();
         } catch (const ReadFailure& failure) {
             m_prompter.fail(dataFailureText(failure.description));
-            return;
+            return false;
         }
         try {
             makePathsAbsolute(firstSlot);
         } catch (const std::exception& error) {
             m_prompter.fail(failureText(texts::ProcessingFailure, error.what()));
+            return false;
         }
+        return m_whole;
     }
 
 private:
@@ -227,6 +231,7 @@ private:
             }
             readPlayListEntries(); // the file may fail to read anywhere in it
         } catch (const ReadFailure&) {
+            m_whole = false;
             m_prompter.fail(std::string(texts::PlayListFailure));
             return;
         }
@@ -307,6 +312,7 @@ private:
     Prompter& m_prompter;
     const VersionLineSink& m_versionLine;
     bool m_appending;
+    bool m_whole = true; // no failure inside the play list
     std::string m_folder;
     files::FileReader m_file;
     FieldReader m_fields;
@@ -314,14 +320,14 @@ private:
 
 } // namespace
 
-void ReadSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
+bool ReadSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
                    const VersionLineSink& versionLine) {
-    ShowReader(model, path, prompter, versionLine, false).run();
+    return ShowReader(model, path, prompter, versionLine, false).run();
 }
 
-void ReadAppendedSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
+bool ReadAppendedSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
                            const VersionLineSink& versionLine) {
-    ShowReader(model, path, prompter, versionLine, true).run();
+    return ShowReader(model, path, prompter, versionLine, true).run();
 }
 
 } // namespace vt

@@ -15,13 +15,16 @@ using VersionLineSink = std::function<void(std::string_view)>;
 
 // Replaces the model with the show at `path`. Every problem is reported
 // through the prompter; nothing is thrown. The slide count is not set: the
-// Open command counts the slides itself.
-void ReadSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
+// Open command counts the slides itself. False when the show was not read to
+// its end (not a show, another release, a failure on the way); a limit
+// reached is no such failure.
+bool ReadSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
                    const VersionLineSink& versionLine = {});
 
 // Adds the slides and play list entries of the show at `path` behind what the
 // model holds, raising SlideCount. The file's header is read but not kept.
-void ReadAppendedSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
+// False as for ReadSlideShow.
+bool ReadAppendedSlideShow(SlideShowModel& model, std::string_view path, Prompter& prompter,
                            const VersionLineSink& versionLine = {});
 
 } // namespace vt
