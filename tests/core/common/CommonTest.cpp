@@ -1,9 +1,7 @@
-#include "common/CodePage.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
 
 #include <gtest/gtest.h>
-#include <numeric>
 #include <vector>
 
 namespace vt {
@@ -46,14 +44,6 @@ TEST(PathText, SplitsAtTheLastBackslashAndIgnoresCaseTheWindows1252Way) {
     EXPECT_FALSE(equalsIgnoringCase("C:\\Pics", "C:\\Pics\\"));
     EXPECT_TRUE(startsWithIgnoringCase("c:\\pics\\b.jpg", "C:\\Pics\\"));
     EXPECT_FALSE(startsWithIgnoringCase("C:\\Pi", "C:\\Pics\\"));
-}
-
-TEST(Cp1252, EveryByteComesBackAndBrokenUtf8BecomesQuestionMarks) {
-    std::string all(255, '\0');
-    std::iota(all.begin(), all.end(), '\x01');
-    EXPECT_EQ(codepage::fromUtf8(codepage::toUtf8(all)), all);
-    EXPECT_EQ(codepage::fromUtf8("\u20ac\u00e9\u4e2d"), "\x80\xe9?");
-    EXPECT_EQ(codepage::fromUtf8("a\xff-\xc0\xaf"), "a?-?"); // a broken byte, an overlong sequence
 }
 
 } // namespace vt

@@ -10,10 +10,9 @@ namespace {
 
 // What each file routine reports, in the system's words: the text the
 // message boxes show after our own sentence.
-TEST(FileFailures, CarryTheSystemsDescriptionAndNothingOnSuccess) {
+TEST(FileFailures, CarryTheSystemsDescription) {
     test::TempFolder folder;
     folder.write("Café/Фото.txt", "x");
-    folder.write("Café/Café.txt", "x");
     const std::string missing = codepage::fromUtf8(folder.win("Zdjecia\\Café.txt"));
     files::FileBytes bytes;
     std::string start;
@@ -34,18 +33,11 @@ TEST(FileFailures, CarryTheSystemsDescriptionAndNothingOnSuccess) {
          files::writeNewHostFile(folder.host("Café/Фото.txt"), "y", false), "File exists"},
         {"folders below a file", userfolders::makeFolders(folder.host("Café/Фото.txt/写真")),
          "Not a directory"},
-        {"replace a file",
-         files::replaceFile(codepage::fromUtf8(folder.win("Café\\Café.txt")), "z"), ""},
-        {"read it back",
-         files::readWholeFile(codepage::fromUtf8(folder.win("Café\\Café.txt")), bytes), ""},
     };
     for (const auto& c : cases) {
+        EXPECT_TRUE(c.failure) << c.what;
         EXPECT_EQ(c.failure.description(), c.description) << c.what;
-        EXPECT_EQ(static_cast<bool>(c.failure), *c.description != '\0') << c.what;
     }
-    EXPECT_EQ(bytes.view(), "z");
-    EXPECT_FALSE(files::failureOf(0));
-    EXPECT_FALSE(Failure());
 }
 
 } // namespace

@@ -43,26 +43,5 @@ TEST(HostFiles, AFolderGivesEachEntryWithTheKindItsLinksLeadTo) {
     EXPECT_EQ(files::hostEntry(folder.host("Фото/dangling")).state, files::HostEntry::Absent);
 }
 
-TEST(HostFiles, CreatedEntriesGoAgainUnlessKeptAndNothingElseGoes) {
-    test::TempFolder folder;
-    folder.write("Café/theirs.txt", "x");
-    for (const bool kept : {false, true}) {
-        {
-            files::CreatedEntries made;
-            EXPECT_FALSE(made.folder(folder.host("Café/Фото/写真")));
-            EXPECT_FALSE(made.folder(folder.host("Zdjęcia")));
-            folder.write("Café/Фото/写真/a.jpg", "x");
-            made.file(folder.host("Café/Фото/写真/a.jpg"));
-            EXPECT_EQ(made.folder(folder.host("Café/theirs.txt/sub")).description(),
-                      "Not a directory");
-            if (kept)
-                made.keep();
-        }
-        EXPECT_EQ(folder.exists("Café/Фото/写真/a.jpg"), kept);
-        EXPECT_EQ(folder.exists("Zdjęcia"), kept);
-        EXPECT_TRUE(folder.exists("Café/theirs.txt"));
-    }
-}
-
 } // namespace
 } // namespace vt

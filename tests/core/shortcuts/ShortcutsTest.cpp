@@ -26,15 +26,13 @@ class Shortcuts : public ::testing::Test {
     test::RecordingPrompter prompter;
     ProgramPaths paths;
     std::string viewer; // the viewer's folder as the registry names it
-    ShortcutCommands commands{[this] {
-                                  return std::make_unique<DesktopEntryShortcutHelper>(
-                                      desktop, ProgramSearch({temp.host("bin")}));
-                              },
-                              busy,
-                              prompter,
-                              temp.win("Vantora\\"),
-                              paths,
-                              [this] { return viewer; }};
+    ShortcutCommands commands{[this] { return helper(); }, busy, prompter, temp.win("Vantora\\"),
+                              paths, [this] { return viewer; }};
+
+    std::unique_ptr<ShortcutHelper> helper() {
+        return std::make_unique<DesktopEntryShortcutHelper>(desktop,
+                                                            ProgramSearch({temp.host("bin")}));
+    }
 
     void TearDown() override { EXPECT_FALSE(busy.hourglass); } // every command gives it back
 
@@ -95,18 +93,14 @@ TEST_F(Shortcuts, ProgramShortcutsStartAProgramThatIsThereOrSayWhyNot) {
     desktop = "";
     commands.CmdCreate6_Click();
     const auto to = [](std::string p) { return "Create a shortcut to " + p + " on your desktop?"; };
-    Texts expected = {to("Vantora"), to("the Vantora Thumbnailer"), Trouble};
-    for (int round = 0; round < 2; ++round) {
-        for (const Texts& texts : {Texts{to("Vantora"), to("the Vantora Launcher"), Trouble},
-                                   round ? Texts{to("the Vantora Thumbnailer")}
-                                         : Texts{to("the Vantora Thumbnailer"), Trouble},
-                                   Texts{to("the Vantora Utility Module")}})
-            expected.insert(expected.end(), texts.begin(), texts.end());
-    }
-    expected.push_back(to("the Vantora Utility Module"));
-    expected.push_back("An error occurred while getting the path to your desktop folder, unable "
-                       "to create shortcut...");
-    EXPECT_EQ(prompter.texts(), expected);
+    const std::string vantora = to("Vantora"), launcher = to("the Vantora Launcher"),
+                      thumbnailer = to("the Vantora Thumbnailer"),
+                      utility = to("the Vantora Utility Module");
+    EXPECT_EQ(prompter.texts(),
+              (Texts{vantora, thumbnailer, Trouble, vantora, launcher, Trouble, thumbnailer,
+                     Trouble, utility, vantora, launcher, Trouble, thumbnailer, utility, utility,
+                     "An error occurred while getting the path to your desktop folder, unable "
+                     "to create shortcut..."}));
     EXPECT_EQ(prompter.messages.at(2).icon, Icon::Information);
     EXPECT_EQ(prompter.messages.back().icon, Icon::Exclamation);
 }
