@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <set>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,36 +19,14 @@ using test::ShowFile;
 
 // Every name in a folder, hidden ones too: what a failed write must not add.
 std::string names(const std::string& hostFolder) {
-    std::vector<std::string> all;
+    std::set<std::string> all;
     for (const auto& entry : fs::directory_iterator(hostFolder))
-        all.push_back(entry.path().filename().string());
-    std::sort(all.begin(), all.end());
+        all.insert(entry.path().filename().string());
     std::string joined;
     for (const std::string& name : all)
         joined += name + " ";
     return joined;
 }
-
-// A small file system of its own, which only the superuser may mount.
-class SmallFileSystem {
-public:
-    SmallFileSystem(const std::string& where, const char* options) : m_where(where) {
-        fs::create_directory(where);
-        m_mounted = ::mount("tmpfs", where.c_str(), "tmpfs", 0, options) == 0;
-    }
-    ~SmallFileSystem() {
-        if (m_mounted)
-            ::umount2(m_where.c_str(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-    bool makeReadOnly() {
-        return ::mount(nullptr, m_where.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-
-private:
-    std::string m_where;
-    bool m_mounted = false;
-};
 
 // A show of 2,000 slides, about 90 KB, merged onto targets that cannot or
 // must not simply be overwritten.
@@ -101,10 +80,13 @@ TEST_F(SafeWrite, AFailingDiskLeavesTheOldShowAndNothingElse) {
     EXPECT_EQ(names(folder.host()), before);
 }
 
+// A small file system of its own, which only the superuser may mount.
 TEST_F(SafeWrite, ARealFullOrReadOnlyFileSystemLeavesTheOldShow) {
-    SmallFileSystem small(folder.host("small"), "size=48k,mode=0755");
-    if (!small.mounted())
+    const std::string small = folder.host("small");
+    fs::create_directory(small);
+    if (::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=48k,mode=0755") != 0)
         GTEST_SKIP() << "a small tmpfs can only be mounted by the superuser";
+    test::Undo unmount([small] { ::umount2(small.c_str(), MNT_DETACH); });
     folder.write("small/old.vts", "the old show");
     const std::string old = folder.host("small/old.vts");
     const std::string said = mergeOnto(old);
@@ -113,7 +95,7 @@ TEST_F(SafeWrite, ARealFullOrReadOnlyFileSystemLeavesTheOldShow) {
         << said;
     EXPECT_EQ(folder.read("small/old.vts"), "the old show");
     EXPECT_EQ(names(folder.host("small")), "old.vts ");
-    ASSERT_TRUE(small.makeReadOnly());
+    ASSERT_EQ(::mount(nullptr, small.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
     EXPECT_EQ(mergeOnto(old), failedOpen + "Read-only file system...");
     EXPECT_EQ(mergeOnto(folder.host("small/new.vts")), failedOpen + "Read-only file system...");
     EXPECT_EQ(names(folder.host("small")), "old.vts ");

@@ -21,6 +21,16 @@ const std::string HeaderFailure =
     "An error occurred while reading the slide show file header.\r\n\r\n";
 const std::string DataFailure = "An error occurred while reading slide show data.\r\n\r\n";
 const std::string NotANumber = "does not hold a whole number that fits its field: ";
+const std::string SlidesFull =
+    "The maximum of 30,000 slides has been reached.\r\n\r\nAny remaining "
+    "images in the slide show file will be ignored...";
+const std::string SoundsFull = "The maximum number of 1,000 sound files has been reached, unable "
+                               "to add the remaining files to the Play List...";
+std::string otherRelease(const std::string& version) {
+    return "The selected slide show file was created with a different release (" + version +
+           ") of Vantora.\r\n\r\nOpen the file in Vantora and then save it again.  Then try to "
+           "open it with this utility...";
+}
 
 class ShowFiles : public ::testing::Test {
   protected:
@@ -96,57 +106,32 @@ TEST_F(ShowFiles, MakesRelativePathsAbsoluteWithTheShowsFolder) {
                          "snd\\s.wav||\nD:\\abs.jpg| 12 |E:\\t.bmp|\n|||\n");
 }
 
-TEST_F(ShowFiles, RejectsOtherFilesAndReleasesWithTheirMessages) {
-    ShowFile lowerCase = twoSlides();
-    lowerCase.version = "version 3.0";
-    open(lowerCase);
-    EXPECT_EQ(version, "version 3.0");
-    EXPECT_EQ(model->SlideCount, 0);
-    open("\"Vantora Slideshow\"\r\n\"Version 3.0\"\r\n");
-    EXPECT_EQ(version, std::nullopt);
-    EXPECT_EQ(
-        prompter.texts(),
-        (std::vector<std::string>{
-            "The selected slide show file was created with a different release (version "
-            "3.0) of Vantora.\r\n\r\nOpen the file in Vantora and then save it again.  "
-            "Then try to open it with this utility...",
-            "The selected file is not a valid Vantora slide show file...\r\n\r\nFilenames "
-            "with .VTS in the last 4 positions are normally associated with Vantora files."}));
-    EXPECT_EQ(prompter.messages[0].icon, Icon::Information);
-    EXPECT_EQ(prompter.messages[1].icon, Icon::Exclamation);
-}
-
 TEST_F(ShowFiles, ReportsFilesThatCannotBeReadOrEndEarly) {
     openSlideShow(*model, folder.win("missing.vts"), prompter);
     openSlideShow(*model, folder.win(), prompter);
     open("");
     std::vector<std::string> lines = twoSlides().lines();
     open(crlfLines({lines.begin(), lines.begin() + 10}));
+    EXPECT_EQ(model->ShowSetting6, 6); // header lines read before the failure keep their values
+    ShowFile relative;
+    relative.slides = {{"pics\\a.jpg", "", "", "", ""}, {"pics\\b.jpg", "", "", "", ""}};
+    lines = relative.lines();
+    lines.resize(lines.size() - 10); // the second record stops after its fourth line
+    open(crlfLines(lines));
+    EXPECT_EQ(model->SlideCount, 2);
+    EXPECT_EQ(model->slide(0).SlideFile, "pics\\a.jpg"); // left relative after the failure
     EXPECT_EQ(prompter.texts(),
               (std::vector<std::string>{
                   "Unable to open slide show file.\r\n\r\nNo such file or directory...",
                   "Unable to open slide show file.\r\n\r\nIs a directory...",
                   HeaderFailure + "The file is empty...",
-                  HeaderFailure + "Unexpected end of file after line 10..."}));
+                  HeaderFailure + "Unexpected end of file after line 10...",
+                  DataFailure + "Unexpected end of file after line 41..."}));
     for (const Message& message : prompter.messages)
         EXPECT_EQ(message.icon, Icon::Critical);
-    EXPECT_EQ(model->ShowSetting6, 6); // header lines read before the failure keep their values
-
     open(ShowFile{}); // only a header: no slides and nothing to say
-    EXPECT_EQ(prompter.messages.size(), 4u);
+    EXPECT_EQ(prompter.messages.size(), 5u);
     EXPECT_EQ(model->SlideCount, 0);
-}
-
-TEST_F(ShowFiles, ARecordCutShortKeepsWhatWasReadAndLeavesPathsRelative) {
-    ShowFile show;
-    show.slides = {{"pics\\a.jpg", "", "", "", ""}, {"pics\\b.jpg", "", "", "", ""}};
-    std::vector<std::string> lines = show.lines();
-    lines.resize(lines.size() - 10); // the second record stops after its fourth line
-    open(crlfLines(lines));
-    EXPECT_EQ(prompter.texts(),
-              std::vector<std::string>{DataFailure + "Unexpected end of file after line 41..."});
-    EXPECT_EQ(model->SlideCount, 2);
-    EXPECT_EQ(model->slide(0).SlideFile, "pics\\a.jpg");
 }
 
 TEST_F(ShowFiles, NumbersAreRoundedOrRefusedNamingTheLine) {
@@ -247,9 +232,7 @@ TEST_F(ShowFiles, KeepsThirtyThousandSlidesAndIgnoresTheRest) {
     EXPECT_EQ(model->slide(MaxSlides - 1).SlideFile, "C:\\a.jpg");
     EXPECT_TRUE(model->slide(MaxSlides).SlideFile.empty());
     EXPECT_EQ(model->PlayListCount, 0);
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{
-                                    "The maximum of 30,000 slides has been reached.\r\n\r\nAny "
-                                    "remaining images in the slide show file will be ignored..."});
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{SlidesFull});
     EXPECT_EQ(prompter.messages[0].icon, Icon::Exclamation);
 }
 
@@ -296,8 +279,7 @@ TEST_F(ShowFiles, PlayListStopsAtAThousandOrAtAMissingLine) {
     EXPECT_FALSE(model->PlayListPresent);
     EXPECT_EQ(prompter.texts(),
               (std::vector<std::string>{
-                  "The maximum number of 1,000 sound files has been reached, unable to add the "
-                  "remaining files to the Play List...",
+                  SoundsFull,
                   "There was a problem reading the Sound Play List from the selected slide show "
                   "file, the remaining files will be skipped..."}));
 }
@@ -312,14 +294,17 @@ TEST_F(ShowFiles, OddFirstLinesAndLineEndsGetTheReadersOwnMessages) {
         "in the last 4 positions are normally associated with Vantora files.";
     for (const std::string& bytes :
          {std::string(200000, 'x') + "\r\n" + body, std::string(1000, '\0'), "\r\n" + body,
-          "\"Vantora Slide Show \"\r\n" + body, "Vantora Slide\r\n" + body}) {
+          "\"Vantora Slide Show \"\r\n" + body, "Vantora Slide\r\n" + body,
+          std::string("\"Vantora Slideshow\"\r\n\"Version 3.0\"\r\n")}) {
         prompter.messages.clear();
         open(bytes);
         EXPECT_EQ(prompter.texts(), std::vector<std::string>{NotAShow});
+        EXPECT_EQ(prompter.messages[0].icon, Icon::Exclamation);
+        EXPECT_EQ(version, std::nullopt);
     }
-    for (const std::string& bytes : {std::string(6000, ' ') + "\"Vantora Slide Show\"\r\n" + body,
-                                     "Vantora Slide Show  \t\r\n" + body,
-                                     "\"Vantora Slide Show\r\n" + body}) {
+    for (const std::string& bytes :
+         {std::string(6000, ' ') + "\"Vantora Slide Show\"\r\n" + body,
+          "Vantora Slide Show  \t\r\n" + body, "\"Vantora Slide Show\r\n" + body}) {
         prompter.messages.clear();
         open(bytes);
         EXPECT_TRUE(prompter.messages.empty()) << prompter.texts().front();
@@ -327,15 +312,17 @@ TEST_F(ShowFiles, OddFirstLinesAndLineEndsGetTheReadersOwnMessages) {
     }
     prompter.messages.clear();
     open("\"Vantora Slide Show\"\r\"Version 3.0\"\r\"1\"\r");
+    ShowFile lowerCase = twoSlides();
+    lowerCase.version = "version 3.0";
+    open(lowerCase);
+    EXPECT_EQ(model->SlideCount, 0);
     open("\"Vantora Slide Show\"\r\n\"Version " + std::string(100000, '9') + "\"\r\n");
     EXPECT_EQ(version->size(), 100008u);
+    EXPECT_EQ(prompter.messages[1].icon, Icon::Information);
     EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{
-                  HeaderFailure + "Unexpected end of file after line 1...",
-                  "The selected slide show file was created with a different release (Version " +
-                      std::string(52, '9') +
-                      "...) of Vantora.\r\n\r\nOpen the file in Vantora and then save it again.  "
-                      "Then try to open it with this utility..."}));
+              (std::vector<std::string>{HeaderFailure + "Unexpected end of file after line 1...",
+                                        otherRelease("version 3.0"),
+                                        otherRelease("Version " + std::string(52, '9') + "...")}));
 }
 
 // Lines longer than any field keeps, read past with only their start kept:
@@ -354,16 +341,11 @@ TEST_F(ShowFiles, LinesLongerThanAnyFieldKeepsAreReadPastKeepingTheirStart) {
     EXPECT_EQ(model->slide(0).SlideText, "Beach");
     EXPECT_EQ(model->slide(1).SlideFile, "C:\\Pics\\b.avi");
 
-    openChanged({{25, std::string(over, '0') + "5"}});
     openChanged({{1, "\"Version " + std::string(over, '9') + "\""}});
     EXPECT_EQ(version->size(), FieldKeepLimit);
-    EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{
-                  DataFailure + "Line 26 " + NotANumber + "\"" + std::string(60, '0') + "...\"...",
-                  "The selected slide show file was created with a different release (Version " +
-                      std::string(52, '9') +
-                      "...) of Vantora.\r\n\r\nOpen the file in Vantora and then save it again.  "
-                      "Then try to open it with this utility..."}));
+    openChanged({{25, std::string(over, '0') + "5"}});
+    EXPECT_EQ(prompter.texts().back(),
+              DataFailure + "Line 26 " + NotANumber + "\"" + std::string(60, '0') + "...\"...");
 }
 
 // Every header line holds a value of its own, so a field read into or written
@@ -383,23 +365,10 @@ TEST_F(ShowFiles, WritesWhatItReadAsVersionThree) {
     EXPECT_EQ(write("out.vts"), show.bytes());
     EXPECT_EQ(lastSlideShow, folder.win("out.vts"));
     EXPECT_TRUE(prompter.messages.empty());
-}
-
-TEST_F(ShowFiles, ThePlayListNeedsSoundModeThree) {
-    folder.write("song.wav", "RIFF");
-    ShowFile show;
+    model->SoundMode = 2; // the play list is written with sound mode 3 only
     show.soundMode = 2;
-    show.hasPlayList = true;
-    show.playList = {"song.wav"};
-    open(show);
-    ASSERT_EQ(model->PlayListCount, 1);
-    EXPECT_EQ(write("out.vts"), crlfLines(show.headerLines())); // 23 lines, no slides
-    show.soundMode = 3;
-    model->SoundMode = 3;
-    EXPECT_EQ(write("out.vts"),
-              crlfLines(show.headerLines()) +
-                  "\"<PlayList>\"\r\n\"1\"\r\n\"list one\"\r\n\"list two\"\r\n\"" +
-                  folder.win("song.wav") + "\"\r\n");
+    show.hasPlayList = false;
+    EXPECT_EQ(write("out.vts"), show.bytes());
 }
 
 TEST_F(ShowFiles, AFailedWriteIsReportedAndStillRemembered) {
@@ -412,7 +381,7 @@ TEST_F(ShowFiles, AFailedWriteIsReportedAndStillRemembered) {
     EXPECT_EQ(prompter.messages[0].icon, Icon::Critical);
 }
 
-TEST_F(ShowFiles, AppendedAddsSlidesBehindTheSourceWithTheirOwnFolder) {
+TEST_F(ShowFiles, AppendedAddsWhatItReadWholeBehindTheSourceWithItsOwnFolder) {
     openSource();
     ShowFile extra = slidesNamed("app", 10);
     extra.version = "Version 2.0";
@@ -430,24 +399,21 @@ TEST_F(ShowFiles, AppendedAddsSlidesBehindTheSourceWithTheirOwnFolder) {
     EXPECT_EQ(model->slide(14).SlideFile, folder.win("more\\app9.jpg"));
     EXPECT_EQ(model->SoundMode, 0); // the appended header is not kept
     EXPECT_EQ(model->MainSoundFile, "C:\\theme.wav");
-}
 
-TEST_F(ShowFiles, AppendedARejectedOrCutFileAddsNothingItCouldNotFinish) {
-    openSource();
+    // A rejected or cut file adds nothing it could not finish.
     append("bad.vts", "\"Something else\"\r\n");
     ShowFile other = slidesNamed("x", 2);
     other.version = "Version 4.0";
     append("new.vts", other.bytes());
     EXPECT_EQ(version, "Version 4.0");
-    EXPECT_EQ(model->SlideCount, 5);
-
-    std::vector<std::string> lines = slidesNamed("cut", 2).lines();
+    EXPECT_EQ(model->SlideCount, 15);
+    lines = slidesNamed("cut", 2).lines();
     lines.resize(lines.size() - 3);
     append("cut.vts", crlfLines(lines));
     EXPECT_EQ(prompter.messages.size(), 3u);
-    EXPECT_EQ(model->SlideCount, 6);                  // the cut record is not counted
-    EXPECT_EQ(model->slide(6).SlideFile, "cut1.jpg"); // and stays behind the end, as read
-    EXPECT_EQ(model->slide(5).SlideFile, "cut0.jpg"); // no path is made absolute after a failure
+    EXPECT_EQ(model->SlideCount, 16);                  // the cut record is not counted
+    EXPECT_EQ(model->slide(16).SlideFile, "cut1.jpg"); // and stays behind the end, as read
+    EXPECT_EQ(model->slide(15).SlideFile, "cut0.jpg"); // no path is made absolute after a failure
 }
 
 TEST_F(ShowFiles, AppendedPlayListsAndSlidesShareTheModelsLimits) {
@@ -470,12 +436,20 @@ TEST_F(ShowFiles, AppendedPlayListsAndSlidesShareTheModelsLimits) {
     append("more/extra.vts", extra.bytes());                    // a full table takes nothing more
     EXPECT_EQ(model->SlideCount, MaxSlides);
     EXPECT_TRUE(model->slide(MaxSlides).SlideFile.empty());
-    const std::string sounds = "The maximum number of 1,000 sound files has been reached, unable "
-                               "to add the remaining files to the Play List...";
-    const std::string slides =
-        "The maximum of 30,000 slides has been reached.\r\n\r\nAny remaining "
-        "images in the slide show file will be ignored...";
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{sounds, sounds, slides, slides}));
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{SoundsFull, SoundsFull, SlidesFull, SlidesFull}));
+}
+
+// The window's tests prove the refusals and the question; this is the file a
+// plain existence test would miss.
+TEST(CreateChecks, AskBeforeReplacingAHiddenFileToo) {
+    TempFolder folder;
+    folder.write(".hidden.vts", "x");
+    RecordingPrompter prompter;
+    prompter.answers = {Answer::No};
+    EXPECT_FALSE(
+        mayCreate(folder.win(".hidden.vts"), folder.win("a.vts"), {"C:\\b.vts"}, prompter));
+    EXPECT_EQ(prompter.messages.at(0).icon, Icon::Question);
 }
 
 } // namespace
