@@ -8,14 +8,9 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
-#include <QTabBar>
 
-#include <cstdlib>
-#include <map>
 #include <set>
 
 namespace vt::test {
@@ -38,9 +33,9 @@ TEST_F(MainWindowTest, NoTwoControlsOfAWindowShareAnAccessKeyBeyondTheDocumented
     EXPECT_EQ(shared(about), Owners());
 }
 
-// A shared key opens the menu first; pressed again in the open menu it
-// closes it and goes to the button or tab, so that every key reaches its
-// control. Two boxes with one key take turns.
+// A shared key opens the menu first, as on Windows; pressed again in the open
+// menu it closes it and goes to the button or tab, so that every key reaches
+// its control. Two boxes with one key take turns. F1 asks for help.
 TEST_F(MainWindowTest, ASharedAccessKeyReachesEachOfItsControlsInTurn) {
     build();
     pickAndClick(show("a.vts", 1), "CmdOpenSS");
@@ -56,6 +51,9 @@ TEST_F(MainWindowTest, ASharedAccessKeyReachesEachOfItsControlsInTurn) {
     QTest::keyClick(control<QMenu>("mnuHelp"), Qt::Key_H, Qt::AltModifier);
     EXPECT_FALSE(control<QMenu>("mnuHelp")->isVisible());
     EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 2);
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    QTest::keyClick(window.get(), Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(help.requests, (std::vector<std::string>{"contents", "search"}));
     EXPECT_EQ(dialogs.requests.size(), 1u); // focus only: nothing was pressed
 
     const auto model = makeModel({{"C:\\Pics\\a.jpg", "", ""}});
@@ -81,9 +79,7 @@ TEST_F(MainWindowTest, ScreenReadersReadValuesAndMissingFiles) {
     };
     for (const char* name : {"lblSlides", "lblSourceVer", "lblDestVer", "lblProgEXE"})
         EXPECT_EQ(read(control(name), QAccessible::Name), text(name)) << name;
-    EXPECT_EQ(read(control("lblSlides"), QAccessible::Name), "2 slides");
     EXPECT_EQ(read(control("lblSlides"), QAccessible::Description), "Total Number of Slides:");
-    EXPECT_EQ(read(control("lblProgEXE"), QAccessible::Name), temp.win());
 
     temp.write("Pics/here.jpg", "jpg");
     temp.write("Other/here.jpg", "jpg");
@@ -95,12 +91,7 @@ TEST_F(MainWindowTest, ScreenReadersReadValuesAndMissingFiles) {
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->data(Qt::AccessibleTextRole).toString().toStdString(),
               temp.win("Pics\\") + ", Files: 2, Missing: 1");
-    EXPECT_EQ(list->item(0)->text().toStdString(), temp.win("Pics\\"));
     EXPECT_TRUE(list->item(1)->data(Qt::AccessibleTextRole).isNull());
-    if (const char* folder = std::getenv("VT_SCREENSHOT_DIR")) { // to look at the marks and keys
-        ASSERT_TRUE(showActive(editor));
-        editor.grab().save(QDir(folder).filePath("path-editor.png"));
-    }
 }
 
 } // namespace

@@ -1,7 +1,15 @@
 #include "MainWindowFixture.h"
 
+#include "app/Main.h"
 #include "common/CodePage.h"
 #include "common/TabControl.h"
+#include "slideshow/SlideShowTexts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -154,6 +162,122 @@ TEST_F(MainWindowTest, CreateKnowsTheOpenedShowByAnyNameAndRefusesANameItCannotK
     pickAndClick(namedByUser(temp.host("Café.vts")).windows, "CmdCreateSS");
     EXPECT_EQ(temp.read("Café.vts"), source);
     EXPECT_EQ(window->programPaths().LastSlideShow, codepage::fromUtf8(temp.win("Café.vts")));
+}
+
+// A show named in Cyrillic, in a Cyrillic folder, opened on a Russian
+// desktop: its path is shown in its own letters, and the window keeps it in
+// Windows-1251 for every command.
+TEST_F(MainWindowTest, AShowsPathIsShownInTheCodePagesLetters) {
+    const ScopedCodePage russian(1251);
+    build();
+    ShowFile file;
+    file.slides = {{"C:\\\xd4\xee\xf2\xee\\\xeb\xe5\xf2\xee.jpg", "", "", "", ""}};
+    temp.write("Фото/дача.vts", file.bytes());
+    const std::string path = temp.win("\xd4\xee\xf2\xee\\\xe4\xe0\xf7\xe0.vts");
+    pickAndClick(path, "CmdOpenSS");
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(control<QLabel>("lblSourceSS")->text(),
+              QString::fromStdString(temp.win()) + QString::fromUtf8("Фото\\дача.vts"));
+    EXPECT_EQ(text("lblSourceSS"), path);
+    EXPECT_EQ(text("lblSlides"), "One slide");
+}
+
+// Runs `command` and presses `button` in the modal dialog it opens; gives
+// the dialog's name.
+template <class Command> std::string dialogOf(Command command, const char* button) {
+    std::string name;
+    QObject scope; // no answer left behind when no dialog opens
+    QTimer::singleShot(0, &scope, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_TRUE(dialog);
+        name = dialog->objectName().toStdString();
+        QTest::mouseClick(control<QAbstractButton>(*dialog, button), Qt::LeftButton);
+    });
+    command();
+    return name;
+}
+
+TEST_F(MainWindowTest, PathEditorListingAndAboutOpenFromTheirCommands) {
+    build();
+    pickAndClick(show("a.vts", 2), "CmdOpenSS");
+    EXPECT_EQ(dialogOf([&] { click("CmdEditSSPaths"); }, "CmdOK"), "frmEditPath");
+    EXPECT_EQ(text("lblFilePaths"), "Yes");
+    EXPECT_FALSE(busy.hourglass);
+    EXPECT_EQ(dialogOf([&] { click("CmdFilenames"); }, "CmdCancel"), "frmSelectView");
+    EXPECT_EQ(dialogOf([&] { control<QAction>("mnuAbout")->trigger(); }, "CmdOK"), "AboutFrm");
+}
+
+TEST_F(MainWindowTest, MenusAndShortcutButtonsReachTheirCommands) {
+    build();
+    for (const char* action : {"mnuAboutVTViewer", "mnuOpenVantora", "mnuWebTessel"})
+        control<QAction>(action)->trigger();
+    ASSERT_EQ(starter.starts.size(), 2u);
+    EXPECT_EQ(starter.starts[0].commandLine + "|" + starter.starts[1].commandLine,
+              temp.win("VTViewer.EXE ABOUT|") + temp.win("VTViewer.EXE"));
+    ASSERT_EQ(shell.calls.size(), 1u);
+    EXPECT_EQ(shell.calls[0].file, "http://www.tessel.example");
+
+    prompter.answers = {Answer::No, Answer::Yes};
+    click("CmdCreate1");
+    click("CmdCreate6");
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{
+                  "Create a shortcut to Vantora on your desktop?",
+                  "Create a shortcut to the Vantora Utility Module on your desktop?",
+                  "Vantora Utility Module is having trouble adding the shortcut to your "
+                  "desktop..."}));
+    EXPECT_FALSE(busy.hourglass);
+}
+
+// What a user sees of an opened show, and what they can do next.
+class StartTest : public MainWindowTest {
+  protected:
+    std::string state() {
+        std::string shown;
+        for (const char* label : {"lblSourceSS", "lblSlides", "lblSourceVer", "lblAppendVer",
+                                  "lblFilePaths", "lblCreateSS"})
+            shown += text(label) + "|";
+        return shown + enabled(Commands) + "|" + std::to_string(appendRows().size());
+    }
+};
+
+TEST_F(StartTest, TheFileNamedOnTheCommandLineIsTheFileOpenReads) {
+    EXPECT_EQ(showFromArguments({"vtutil"}), "");
+    EXPECT_EQ(showFromArguments({"vtutil", QString::fromStdString(temp.host("a.vts"))}),
+              temp.win("a.vts"));
+    ScopedCurrentFolder here(temp.host());
+    EXPECT_EQ(showFromArguments({"vtutil", "shows/../b b.VTS"}), temp.win("b b.VTS"));
+}
+
+// Opening at start-up waits for the event loop, then leaves the window as the
+// Open command does: same labels, commands, append list and messages.
+TEST_F(StartTest, AShowNamedAtStartOpensAsOpenWouldOnceTheWindowRuns) {
+    build();
+    const std::string a = show("a.vts", 2, "Version 2.0");
+    const std::string fresh = state();
+    openWhenShown(*window, a);
+    EXPECT_EQ(state(), fresh);
+    QCoreApplication::processEvents();
+    const std::string started = state();
+    EXPECT_EQ(started, a + "|2 slides|Version 2.0|None|No|" + std::string(texts::NoDestinationYet) +
+                           "|111110|1");
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_FALSE(busy.hourglass);
+
+    pickAndClick(show("b.vts", 3), "CmdAppendSS");
+    pickAndClick(a, "CmdOpenSS");
+    EXPECT_EQ(state(), started);
+
+    // A file that is not there: Open's own message, in the same window state.
+    pickAndClick(temp.win("gone.vts"), "CmdOpenSS");
+    const auto openMessages = prompter.texts();
+    const std::string openState = state();
+    prompter.messages.clear();
+    openWhenShown(*window, temp.win("gone.vts"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prompter.texts(), openMessages);
+    EXPECT_EQ(openMessages.size(), 1u);
+    EXPECT_EQ(state(), openState);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "MainWindowFixture.h"
 
+#include "app/Main.h"
+#include "common/FormGeometry.h"
 #include "common/TabControl.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QMenu>
+#include <QScreen>
 
 #include <cstdlib>
 #include <set>
@@ -55,23 +58,57 @@ TEST_F(MainWindowTest, EveryCaptionFitsAtTheDefaultAndALargeFont) {
     QApplication::setFont(original);
 }
 
-// Alt+F belongs to the File menu and to "Create Slide Show &File", Alt+H to
-// the Help menu and the "S&hortcuts" tab: the menus win, as on Windows.
-TEST_F(MainWindowTest, MenusWinTheirSharedKeysAndF1AsksForHelp) {
-    build();
-    pickAndClick(show("a.vts", 1), "CmdOpenSS");
-    ASSERT_TRUE(showActive(*window));
-    const auto asked = dialogs.requests.size();
-    for (const auto& [key, menu] : {std::pair{Qt::Key_F, "mnuFile"}, std::pair{Qt::Key_H, "mnuHelp"}}) {
-        QTest::keyClick(window.get(), key, Qt::AltModifier);
-        EXPECT_TRUE(control<QMenu>(menu)->isVisible()) << menu;
-        control<QMenu>(menu)->close();
+TEST_F(MainWindowTest, OneCopyRunsAtATime) {
+    const QString lock = QString::fromStdString(temp.host("vtutil.lock"));
+    {
+        SingleInstance first(lock), second(lock);
+        ASSERT_TRUE(claimSingleInstance(first, prompter));
+        EXPECT_FALSE(claimSingleInstance(second, prompter));
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].text,
+                  "You can only run one copy of the Vantora Utility Module at a time...");
+        EXPECT_EQ(prompter.messages[0].icon, Icon::Information);
     }
-    QTest::keyClick(window.get(), Qt::Key_F1);
-    QTest::keyClick(window.get(), Qt::Key_F1, Qt::ShiftModifier);
-    EXPECT_EQ(help.requests, (std::vector<std::string>{"contents", "search"}));
-    EXPECT_EQ(dialogs.requests.size(), asked);
-    EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 0);
+    SingleInstance after(lock); // once the first copy has ended
+    EXPECT_TRUE(claimSingleInstance(after, prompter));
+}
+
+TEST_F(MainWindowTest, EscSavesTheOptionsBesideTheViewersOwn) {
+    const std::string viewer = "[Viewer]\r\nLastSlideShow=C:\\a.vts\r\n; kept\r\nZoom = 3\r\n";
+    temp.write("VANTORA.INI", viewer);
+    options.chkSound = false;
+    options.UseNotepad = true;
+    build();
+    ASSERT_TRUE(test::showActive(*window));
+    window->move(300, 150);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(help.requests, std::vector<std::string>{"close"});
+    const auto twips = [&](int pixels) {
+        return std::to_string(form::twipsFromPixels(pixels, window.get()));
+    };
+    EXPECT_EQ(temp.read("VANTORA.INI"),
+              viewer + "[Utility]\r\nUtilWinPosX=" + twips(300) + "\r\nUtilWinPosY=" + twips(150) +
+                  "\r\nchkSlide=True\r\nchkTexture=True\r\nchkSound=False\r\nchkPlayList=True\r\n"
+                  "UseNotepad=True\r\nSlideNumbers=False\r\n");
+
+    std::filesystem::remove(temp.host("VANTORA.INI"));
+    window.reset(); // already unloaded: nothing written again
+    EXPECT_FALSE(temp.exists("VANTORA.INI"));
+}
+
+TEST_F(MainWindowTest, SavedPositionIsKeptOnTheScreen) {
+    options.UtilWinPosX = -500;
+    options.UtilWinPosY = -1;
+    EXPECT_EQ(build().pos(), QPoint(0, 0));
+    options.UtilWinPosX = options.UtilWinPosY = 10'000'000;
+    build();
+    const QSize room = window->screen()->geometry().size() - window->frameGeometry().size();
+    EXPECT_EQ(window->pos(), QPoint(room.width(), room.height()));
+    options.UtilWinPosX = 1500;
+    options.UtilWinPosY = 750;
+    EXPECT_EQ(build().pos(), QPoint(form::pixelsFromTwips(1500, window.get()),
+                                    form::pixelsFromTwips(750, window.get())));
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "tests/gui/app/MainWindowFixture.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -15,21 +14,12 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <set>
 
 namespace vt {
 namespace {
 
-namespace fs = std::filesystem;
 using test::WhenShown;
-
-// With VT_SCREENSHOT_DIR set, leaves a picture of the widget there.
-void picture(QWidget& widget, const char* name) {
-    if (const char* folder = std::getenv("VT_SCREENSHOT_DIR"))
-        widget.grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
-}
 
 // Shows that lost their pictures and music to a C: drive this machine lacks,
 // in folders named in several scripts, one that is no show and one with a
@@ -83,6 +73,18 @@ class CheckFolder : public ::testing::Test {
     QTreeWidgetItem* row(const char* name) {
         return list()->findItems(QString::fromUtf8(name), Qt::MatchExactly, 0).value(0);
     }
+    // Selects only these shows and finds their files in `folders`, keeping what is found.
+    void findAndApply(std::vector<const char*> shows, std::deque<std::optional<std::string>> folders) {
+        list()->clearSelection();
+        for (const char* name : shows)
+            row(name)->setSelected(true);
+        dialogs.folders = std::move(folders);
+        WhenShown atPreview("frmFindMissing", [](QWidget& shown) {
+            QTest::mouseClick(test::control<QPushButton>(shown, "CmdApply"), Qt::LeftButton);
+        });
+        click("CmdFindMissing");
+        EXPECT_TRUE(atPreview.shown);
+    }
 
     test::ScopedDriveMap drives{DriveMap({{'Z', ""}})};
     test::TempFolder temp;
@@ -100,9 +102,6 @@ TEST_F(CheckFolder, ListsEveryShowFindsTheirFilesOnceAndSavesThemWithBackups) {
     EXPECT_EQ(control<QLabel>("lblFolder")->text(), QString::fromStdString(temp.host("col")));
     list()->sortByColumn(0, Qt::AscendingOrder);
     EXPECT_EQ(rows(), "broken.vts||could not be read;lost.vts|2|2;ok.vts|1|0;songs.vts|1|1;trip.vts|2|2;");
-    const auto windows = [this](const char* name) {
-        return DriveMap::current().toWindowsFromUser(temp.host(name));
-    };
     EXPECT_EQ(row("trip.vts")->text(1), QString::fromUtf8("col/Café/Фото/"));
     EXPECT_EQ(row("ok.vts")->text(1), QString::fromUtf8("col/写真/"));
     EXPECT_EQ(row("lost.vts")->text(1), QString::fromUtf8("col/"));
@@ -151,11 +150,10 @@ TEST_F(CheckFolder, ListsEveryShowFindsTheirFilesOnceAndSavesThemWithBackups) {
     const QPoint okRow = list()->visualItemRect(row("ok.vts")).center();
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, okRow);
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, okRow);
-    EXPECT_EQ(opened, std::vector<std::string>{windows("col/写真/ok.vts")});
+    EXPECT_EQ(opened, std::vector<std::string>{DriveMap::current().toWindowsFromUser(temp.host("col/写真/ok.vts"))});
     ASSERT_TRUE(test::showActive(*window)); // the dialogs took the focus away
     QTest::keyClick(list(), Qt::Key_F1);
     EXPECT_EQ(help.requests, std::vector<std::string>{"topic 520"});
-    picture(*window, "check-folder.png");
     window->close();
 }
 
@@ -168,15 +166,7 @@ TEST_F(CheckFolder, SavesIntoAnotherFolderAndCancelStopsTheReading) {
     EXPECT_TRUE(dialogs.folderRequests.empty());
 
     // A show changed on the disk after the search is not written over.
-    row("ok.vts")->setSelected(false);
-    row("lost.vts")->setSelected(true);
-    dialogs.folders = {temp.host("moved")};
-    {
-        WhenShown atPreview("frmFindMissing", [](QWidget& shown) {
-            QTest::mouseClick(test::control<QPushButton>(shown, "CmdApply"), Qt::LeftButton);
-        });
-        click("CmdFindMissing");
-    }
+    findAndApply({"lost.vts"}, {temp.host("moved")});
     show("col/lost.vts", {"C:\\Pics\\a.jpg", "C:\\Pics\\nowhere.jpg", "C:\\Pics\\new.jpg"});
     prompter.messages.clear();
     click("CmdSaveFixed");
@@ -186,13 +176,7 @@ TEST_F(CheckFolder, SavesIntoAnotherFolderAndCancelStopsTheReading) {
                                     "Slide shows saved: 0"}));
     EXPECT_FALSE(temp.exists("col/lost.vts.bak"));
 
-    row("lost.vts")->setSelected(false);
-    row("trip.vts")->setSelected(true);
-    dialogs.folders = {temp.host("moved"), temp.host("fixed")};
-    WhenShown atPreview("frmFindMissing", [](QWidget& shown) {
-        QTest::mouseClick(test::control<QPushButton>(shown, "CmdApply"), Qt::LeftButton);
-    });
-    click("CmdFindMissing");
+    findAndApply({"trip.vts"}, {temp.host("moved"), temp.host("fixed")});
     control<QRadioButton>("OptionIntoFolder")->setChecked(true);
     click("CmdSaveFixed");
     EXPECT_EQ(prompter.texts().back(),

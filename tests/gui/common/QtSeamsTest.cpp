@@ -92,7 +92,6 @@ TEST(QtSeams, AskTheUserTheWayTheCommandsWant) {
         EXPECT_EQ(dialog.windowTitle(), "Folder to Search");
         EXPECT_EQ(dialog.fileMode(), QFileDialog::Directory);
         EXPECT_TRUE(dialog.testOption(QFileDialog::ShowDirsOnly));
-        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
         EXPECT_EQ(dialog.directory().absolutePath().toStdString() + "/", temp.host());
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
         dialog.selectFile(QString::fromStdString(temp.host("pics")));

@@ -1,23 +1,12 @@
 #include "tests/gui/app/MainWindowFixture.h"
 
-#include "common/MessageBoxPrompter.h"
-
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QTimer>
 
-#include <cstdlib>
-
 namespace vt::test {
 namespace {
-
-// With VT_SCREENSHOT_DIR set, leaves a picture of the widget there.
-void picture(QWidget& widget, const char* name) {
-    if (const char* folder = std::getenv("VT_SCREENSHOT_DIR"))
-        widget.grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
-}
 
 class PackMenu : public MainWindowTest {
   protected:
@@ -61,17 +50,6 @@ TEST_F(PackMenu, PacksTheOpenedAndAppendedShowsIntoTheChosenFolder) {
     EXPECT_EQ(temp.read("stick/Show/pics/b.jpg"), "bb");
     EXPECT_TRUE(temp.exists("stick/Show/first.vts"));
     EXPECT_FALSE(busy.hourglass);
-
-    if (std::getenv("VT_SCREENSHOT_DIR")) { // the summary as the user sees it
-        MessageBoxPrompter boxes;
-        boxes.setParentWindow(window.get());
-        QTimer::singleShot(100, [] {
-            QWidget* box = QApplication::activeModalWidget();
-            picture(*box, "pack-summary.png");
-            box->close();
-        });
-        boxes.warn(summary);
-    }
 }
 
 TEST_F(PackMenu, CancelStopsTheCopyAndLeavesNothingBehind) {
@@ -92,12 +70,6 @@ TEST_F(PackMenu, CancelStopsTheCopyAndLeavesNothingBehind) {
         shown = progress->objectName().toStdString() + " " +
                 fromQString(test::control<QLabel>(*progress, "lblPackFiles")->text()) + " " +
                 fromQString(test::control<QLabel>(*progress, "lblPackBytes")->text()).substr(0, 6);
-        if (std::getenv("VT_SCREENSHOT_DIR")) { // a picture once the first file is in
-            auto* files = test::control<QLabel>(*progress, "lblPackFiles");
-            while (files->text().startsWith(QStringLiteral("Files: 0 ")))
-                QTest::qWait(1);
-            picture(*progress, "pack-progress.png");
-        }
         QTest::mouseClick(test::control<QAbstractButton>(*progress, "CmdPackCancel"),
                           Qt::LeftButton);
     });

@@ -3,19 +3,64 @@
 #include "ModelBuilder.h"
 #include "TestSupport.h"
 
+#include "common/QtText.h"
 #include "patheditor/frmEditPath.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
 
 namespace vt {
 namespace {
 
-class EditPath : public ::testing::Test {
+using test::WhenShown;
+
+// "[x] old | new | found | still missing"; a choice as "new (of 2)".
+std::string rowText(QTreeWidgetItem* item) {
+    std::string text = item->checkState(0) == Qt::Checked ? "[x] " : "[ ] ";
+    text += fromQString(item->text(0)) + " | ";
+    if (auto* choice = qobject_cast<QComboBox*>(item->treeWidget()->itemWidget(item, 1)))
+        text += fromQString(choice->currentText()) + " (of " + std::to_string(choice->count()) +
+                ")";
+    else
+        text += fromQString(item->text(1));
+    return text + " | " + fromQString(item->text(2)) + " | " + fromQString(item->text(3));
+}
+
+// The path editor on a show whose pictures were on a C: drive this machine
+// does not have, and whose sounds moved inside the host tree. Under new/ are
+// the files as they are now: one in another letter case, two in two folders
+// equally well, one alone in a folder of its own; gone.jpg and m.mid are nowhere.
+class PathEditor : public ::testing::Test {
   protected:
-    void SetUp() override {
+    PathEditor() {
+        for (const char* name : {"here/t.bmp", "here/s.wav", "new/Pics/Beach/a.jpg",
+                                 "new/Pics/Beach/b.JPG", "new/One/x.jpg", "new/One/y.jpg",
+                                 "new/Two/x.jpg", "new/Two/y.jpg", "new/Other/c.jpg",
+                                 "new/Sounds/p.wav"})
+            temp.write(name, "x");
+        std::filesystem::create_directory_symlink("..", temp.host("new/Pics/up"));
+        model = test::makeModel({{"C:\\Pics\\Beach\\a.jpg", temp.win("here\\t.bmp"), "5"},
+                                 {"C:\\Pics\\Beach\\B.jpg", "", temp.win("here\\s.wav")},
+                                 {"C:\\Pics\\Beach\\gone.jpg", "C:\\Tex\\gone.bmp", ""},
+                                 {"C:\\Trip\\x.jpg", "", ""},
+                                 {"C:\\Trip\\y.jpg", "", ""},
+                                 {"C:\\Pics\\Beach\\c.jpg", "", ""}},
+                                {temp.win("old\\p.wav")}, temp.win("old\\m.mid"));
+    }
+    void open() {
         pointer.setHourglass(); // as the main window shows the dialog
         dialog = std::make_unique<frmEditPath>(*model, prompter, pointer, help, dialogs);
         ASSERT_TRUE(test::showActive(*dialog));
@@ -23,18 +68,39 @@ class EditPath : public ::testing::Test {
     }
     template <typename T> T* control(const char* name) { return test::control<T>(*dialog, name); }
     void click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
-    QString row(const char* list, int row) { return control<QListWidget>(list)->item(row)->text(); }
+    QListWidgetItem* item(const char* list, int row) { return control<QListWidget>(list)->item(row); }
+    // The rows, a marked one (with its counts as tooltip) as "*row".
+    std::string rows(const char* list) {
+        std::string text;
+        for (int row = 0; row < control<QListWidget>(list)->count(); ++row)
+            text += (item(list, row)->toolTip().isEmpty() ? "" : "*") +
+                    fromQString(item(list, row)->text()) + ";";
+        return text;
+    }
+    std::string totals() { return fromQString(control<QLabel>("lblFileTotals")->text()); }
 
-    std::unique_ptr<SlideShowModel> model =
-        test::makeModel({{"C:\\Pics\\a.jpg", "C:\\Pics\\t.bmp", "5"},
-                         {"C:\\Pics\\Holiday\\c.jpg", "", "C:\\Snd\\s.wav"}},
-                        {"C:\\Pics\\p.wav"}, " C:\\Snd\\m.mid ");
+    test::TempFolder temp;
+    test::ScopedDriveMap drives{DriveMap({{'Z', ""}})};
+    std::unique_ptr<SlideShowModel> model;
     test::RecordingPrompter prompter;
     test::FakeBusyPointer pointer;
     test::RecordingHelp help;
     test::ScriptedFileDialogs dialogs;
     std::unique_ptr<frmEditPath> dialog;
     int saved = 0;
+};
+class FindMissing : public PathEditor {};
+
+// A show on a drive this machine has not got, and a main sound file with spaces around it.
+class EditPath : public PathEditor {
+  protected:
+    void SetUp() override {
+        model = test::makeModel({{"C:\\Pics\\a.jpg", "C:\\Pics\\t.bmp", "5"},
+                                 {"C:\\Pics\\Holiday\\c.jpg", "", "C:\\Snd\\s.wav"}},
+                                {"C:\\Pics\\p.wav"}, " C:\\Snd\\m.mid ");
+        open();
+    }
+    QString row(const char* list, int row) { return item(list, row)->text(); }
 };
 
 TEST_F(EditPath, OpensOnTheModelAndCancelWritesNothing) {
@@ -86,6 +152,175 @@ TEST_F(EditPath, ModifyWorksOnTheFocusedBoxAndOkWritesBack) {
     EXPECT_EQ(model->MainSoundFile, "");
     EXPECT_EQ(model->slide(1).SlideFile, "D:\\Holiday\\c.jpg");
     EXPECT_FALSE(pointer.isDefault()); // until the main window sets it back
+}
+
+TEST_F(FindMissing, MarksTheRowsSearchesAndAppliesWhatTheUserKeeps) {
+    open();
+    const std::string here = temp.win("here\\"), old = temp.win("old\\"), now = temp.win("new\\");
+    // Texts unchanged, a mark on the rows with missing files.
+    EXPECT_EQ(rows("ListSlide"), "*C:\\Pics\\Beach\\;*C:\\Trip\\;");
+    EXPECT_EQ(rows("ListTexture"), here + ";*C:\\Tex\\;");
+    EXPECT_EQ(rows("ListSound"), here + ";*" + old + ";");
+    EXPECT_FALSE(item("ListSound", 0)->icon().isNull()); // blank, keeping the texts in line
+    EXPECT_EQ(fromQString(item("ListSlide", 0)->toolTip()),
+              "Files: 4    Missing: 0    Not mappable: 4\nC:\\Pics\\Beach\\a.jpg\n"
+              "C:\\Pics\\Beach\\B.jpg\nC:\\Pics\\Beach\\gone.jpg\nC:\\Pics\\Beach\\c.jpg");
+    auto* soundMark = control<QAction>("TextSoundMark");
+    EXPECT_TRUE(soundMark->isVisible());
+    EXPECT_EQ(fromQString(soundMark->toolTip()),
+              "Files: 1    Missing: 1\n" + temp.win("old\\m.mid"));
+    EXPECT_EQ(totals(), "Files: 11    Missing: 2    Not mappable: 7");
+
+    dialogs.folders = {temp.host("new")};
+    std::vector<std::string> preview;
+    WhenShown atPreview("frmFindMissing", [&](QWidget& shown) {
+        auto* list = test::control<QTreeWidget>(shown, "ListProposals");
+        const auto read = [&] {
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                preview.push_back(rowText(list->topLevelItem(row)));
+            preview.push_back(fromQString(test::control<QLabel>(shown, "lblFound")->text()));
+        };
+        read();
+        preview.push_back(fromQString(test::control<QLabel>(shown, "lblSearched")->text()));
+        // The tie: picking one of its folders ticks the row and counts again.
+        auto* choice = qobject_cast<QComboBox*>(list->itemWidget(list->topLevelItem(1), 1));
+        ASSERT_TRUE(choice);
+        const int two = choice->findText(toQString(now + "Two\\"));
+        ASSERT_GE(two, 0);
+        choice->setCurrentIndex(two);
+        emit choice->activated(two);
+        QCoreApplication::processEvents();
+        read();
+        QTest::mouseClick(test::control<QPushButton>(shown, "CmdApply"), Qt::LeftButton);
+    });
+    click("CmdFindMissing");
+    ASSERT_TRUE(atPreview.shown);
+    ASSERT_EQ(dialogs.folderRequests.size(), 1u);
+    EXPECT_EQ(dialogs.folderRequests[0].title, "Find Missing Files - Folder to Search");
+    EXPECT_EQ(dialogs.folderRequests[0].initialFolder, QDir::homePath().toStdString());
+    const std::string beach = "[x] C:\\Pics\\Beach\\ | " + now + "Pics\\Beach\\ (of 2) | 3 | 1";
+    const std::string nowhere = "[ ] C:\\Tex\\ | (not found) | 0 | 1";
+    const std::string sounds = "[x] " + old + " | " + now + "Sounds\\ | 1 | 0";
+    const std::string single = "[x] C:\\Pics\\Beach\\c.jpg | " + now + "Other\\c.jpg |  | ";
+    EXPECT_EQ(preview, (std::vector<std::string>{
+                           beach, "[ ] C:\\Trip\\ | " + now + "One\\ (of 2) | 0 | 2", nowhere,
+                           sounds, single, "Found: 4    Still missing: 5",
+                           "Searched: " + temp.host("new") +
+                               "    Files: 8    Folders: 7    Link loops skipped: 1",
+                           beach, "[x] C:\\Trip\\ | " + now + "Two\\ (of 2) | 2 | 0", nowhere,
+                           sounds, single, "Found: 6    Still missing: 3"}));
+    EXPECT_TRUE(prompter.messages.empty());
+
+    // The rows are rewritten as Modify would, a single file's new folder is
+    // added; only the row of what is really gone stays marked.
+    EXPECT_EQ(rows("ListSlide"),
+              "*" + now + "Pics\\Beach\\;" + now + "Two\\;" + now + "Other\\;");
+    EXPECT_EQ(rows("ListSound"), here + ";" + now + "Sounds\\;");
+    EXPECT_EQ(totals(), "Files: 11    Missing: 2    Not mappable: 1");
+    EXPECT_EQ(model->slide(0).SlideFile, "C:\\Pics\\Beach\\a.jpg"); // not before OK
+
+    click("CmdOK");
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    std::vector<std::string> paths;
+    for (int i = 0; i < model->SlideCount; ++i)
+        paths.push_back(model->slide(i).SlideFile);
+    paths.push_back(model->slide(0).SlideSound);
+    paths.push_back(model->playList(0));
+    paths.push_back(model->MainSoundFile);
+    EXPECT_EQ(paths, (std::vector<std::string>{
+                         now + "Pics\\Beach\\a.jpg", now + "Pics\\Beach\\B.jpg",
+                         now + "Pics\\Beach\\gone.jpg", now + "Two\\x.jpg", now + "Two\\y.jpg",
+                         now + "Other\\c.jpg", "5", now + "Sounds\\p.wav", old + "m.mid"}));
+}
+
+TEST_F(FindMissing, SaysWhenThereIsNothingToFindOrNowhereToSearch) {
+    model = test::makeModel({{temp.win("here\\t.bmp"), "", "5"}}, {}, temp.win("here\\s.wav"));
+    open();
+    EXPECT_EQ(totals(), "Files: 2    Missing: 0    Not mappable: 0");
+    EXPECT_FALSE(control<QAction>("TextSoundMark")->isVisible());
+    click("CmdFindMissing");
+    EXPECT_TRUE(dialogs.folderRequests.empty());
+
+    // Typing a missing main sound file marks its box once the typing ends.
+    auto* sound = control<QLineEdit>("TextSound");
+    sound->setText(toQString(temp.win("here\\gone.mid")));
+    emit sound->editingFinished();
+    EXPECT_TRUE(control<QAction>("TextSoundMark")->isVisible());
+
+    dialogs.folders = {temp.host("nowhere"), std::nullopt};
+    click("CmdFindMissing");
+    click("CmdFindMissing"); // the folder dialog cancelled: nothing more
+    dialogs.folders = {temp.host("here")};
+    click("CmdFindMissing");
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{
+                  "Every file this slide show needs is where the slide show says it is; there "
+                  "is nothing to find.",
+                  "The folder to search does not exist:\r\n\r\n" + temp.host("nowhere") +
+                      "\r\n\r\nChoose another folder and then try again...",
+                  "None of the missing files was found.\r\n\r\nSearched: " + temp.host("here") +
+                      "    Files: 2    Folders: 1\r\n\r\nSearch another folder, or change the "
+                      "paths with Modify Selected Path."}));
+}
+
+TEST_F(FindMissing, CancelStopsTheWalkAndChangesNothing) {
+    open();
+    bool walked = false;
+    dialog->setFolderWalk([&](const std::string& root, media::NameIndex&,
+                              media::WalkProgress& progress, media::WalkSummary& summary) {
+        progress.setCurrentFolder(root + "/deep/inside");
+        while (!progress.cancel) {
+            ++progress.files;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        summary.cancelled = true;
+        walked = true;
+    });
+    dialogs.folders = {temp.host("new")};
+    std::string label;
+    bool progressIsModal = false;
+    WhenShown atProgress("frmSearchProgress", [&](QWidget& shown) {
+        // The worker counts while the window goes on painting.
+        auto* progress = test::control<QLabel>(shown, "lblSearchProgress");
+        for (int wait = 0; wait < 100 && progress->text().startsWith("Files: 0\n"); ++wait)
+            QTest::qWait(50);
+        label = fromQString(progress->text());
+        progressIsModal = QApplication::activeModalWidget() == &shown;
+        QTest::mouseClick(test::control<QPushButton>(shown, "CmdCancel"), Qt::LeftButton);
+    });
+    WhenShown noPreview("frmFindMissing", [](QWidget& shown) { shown.close(); });
+    click("CmdFindMissing");
+    EXPECT_TRUE(walked);
+    EXPECT_FALSE(noPreview.shown);
+    EXPECT_TRUE(progressIsModal); // the editor takes no clicks meanwhile
+    EXPECT_NE(label.find("Files: "), std::string::npos) << label;
+    EXPECT_NE(label.find("/deep/inside"), std::string::npos) << label;
+    EXPECT_EQ(label.find("Files: 0\n"), std::string::npos) << label;
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(rows("ListSlide"), "*C:\\Pics\\Beach\\;*C:\\Trip\\;");
+}
+
+// The rows show the show's own alphabet, and the marks follow its code page:
+// a Russian show finds its files whatever their letter case; under Japanese
+// a path that is not plain ASCII is not mappable.
+TEST_F(FindMissing, RowsAndMarksFollowTheCodePage) {
+    temp.write("фото/лето.jpg", "x");
+    temp.write("写真/a.jpg", "x");
+    const QString top = QString::fromStdString(temp.win());
+    {
+        const test::ScopedCodePage russian(1251);
+        model = test::makeModel({{temp.win("\xd4\xce\xd2\xce\\\xcb\xe5\xf2\xee.jpg"), "", ""}});
+        open();
+        EXPECT_EQ(item("ListSlide", 0)->text(), top + QString::fromUtf8("ФОТО\\"));
+        EXPECT_EQ(item("ListSlide", 0)->toolTip(), "");
+        dialog.reset();
+    }
+    const test::ScopedCodePage japanese(932);
+    model = test::makeModel({{temp.win("\x8e\xca\x90\x5e\\a.jpg"), "", ""}});
+    open();
+    EXPECT_EQ(item("ListSlide", 0)->text(), top + QString::fromUtf8("写真\\"));
+    EXPECT_EQ(item("ListSlide", 0)->toolTip(),
+              "Files: 1    Missing: 0    Not mappable: 1\n" + top + QString::fromUtf8("写真\\a.jpg"));
 }
 
 } // namespace
