@@ -108,7 +108,6 @@ TEST_F(Collection, RelinkWritesTheChangedShowsIntoAFolderKeepingTheirLayout) {
               "/Café/Été/trip.vts\n" +
               c + "Musik/songs.VTS: 1 slide, 2 missing, 0 after relinking, written to " + out +
               "/Musik/songs.VTS");
-    EXPECT_NE(all.find("\nTotal"), std::string::npos);
     EXPECT_EQ(all.substr(all.find("\n\n5 shows")),
               "\n\n5 shows: 3 whole, 1 with missing files, 1 could not be read.\n|" + broken);
     EXPECT_FALSE(folder.exists("out/ok.vts") || folder.exists("out/broken.vts"));
