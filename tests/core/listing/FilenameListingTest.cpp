@@ -13,7 +13,7 @@
 namespace vt {
 namespace {
 
-TEST(FilenameListing, ListsEverySectionWithOrWithoutNumbers) {
+TEST(FilenameListing, ListsEverySectionWithOrWithoutNumbersAndSaysWhenOneIsEmpty) {
     const auto model = test::makeModel(
         {{"C:\\Pics\\a.jpg", "C:\\Tex\\t.bmp", "3"}, {"C:\\Pics\\b.avi", "", "C:\\Snd\\s.wav"}}, {},
         "C:\\Snd\\m.mid");
@@ -29,9 +29,6 @@ TEST(FilenameListing, ListsEverySectionWithOrWithoutNumbers) {
     EXPECT_EQ(filenameListingBytes(*model, {.SlideNumbers = true}), numbered);
     EXPECT_EQ(filenameListingBytes(*model, {}),
               std::regex_replace(numbered, std::regex(R"(\(\d\) )"), ""));
-}
-
-TEST(FilenameListing, SaysWhenASectionHasNoEntries) {
     // clang-format off
     EXPECT_EQ(filenameListingBytes(*test::makeModel({}), {.SlideNumbers = true}), test::crlfLines({
         "", "\t*** Slide Show Image and/or Movie Files", "",
@@ -60,10 +57,17 @@ TEST(FilenameListing, NumbersFollowTheSlideOrPlayListPosition) {
     EXPECT_TRUE(list.ends_with("\r\n(999) C:\\Snd\\999.wav\r\n(1000) C:\\Snd\\1000.wav\r\n"));
 }
 
-TEST(FilenameListing, SaysWhyTheListingCannotBeWrittenOrOpened) {
+TEST(FilenameListing, SaysWhyTheListingCannotBeWrittenOrOpenedAndKeepsTheLastOne) {
     test::TempFolder folder;
     test::RecordingPrompter prompter;
     WriteFilenameListing(*test::makeModel({}), {}, folder.win("gone\\"), prompter);
+    // A full disk keeps the last listing whole.
+    folder.write("VTUtil.tmp", "the last listing");
+    files::setWriteFault(files::WriteFault{ENOSPC, 3});
+    WriteFilenameListing(*test::makeModel({}), {}, folder.win(""), prompter);
+    files::setWriteFault(std::nullopt);
+    EXPECT_EQ(folder.read("VTUtil.tmp"), "the last listing");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.host()), {}), 1);
 
     test::FakeShellOpener shell;
     shell.result = {2, {}}; // a code the desktop answers with is not looked at
@@ -77,32 +81,13 @@ TEST(FilenameListing, SaysWhyTheListingCannotBeWrittenOrOpened) {
               (std::vector<std::string>{
                   "Unable to create temporary file to hold slide show filenames.\r\n\r\n"
                   "No such file or directory...",
+                  "Unable to create temporary file to hold slide show filenames.\r\n\r\n"
+                  "No space left on device...",
                   "Unable to start WORDPAD.EXE to display the filenames.\r\n\r\n"
                   "No such file or directory..."}));
     EXPECT_EQ(prompter.messages[0].icon, Icon::Exclamation);
-    EXPECT_EQ(prompter.messages[1].icon, Icon::Critical);
+    EXPECT_EQ(prompter.messages[2].icon, Icon::Critical);
 }
-
-TEST(FilenameListing, AFullDiskKeepsTheLastListing) {
-    test::TempFolder folder;
-    test::RecordingPrompter prompter;
-    folder.write("VTUtil.tmp", "the last listing");
-    files::setWriteFault(files::WriteFault{ENOSPC, 3});
-    WriteFilenameListing(*test::makeModel({}), {}, folder.win(""), prompter);
-    files::setWriteFault(std::nullopt);
-    EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{
-                  "Unable to create temporary file to hold slide show filenames.\r\n\r\n"
-                  "No space left on device..."}));
-    EXPECT_EQ(folder.read("VTUtil.tmp"), "the last listing");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.host()), {}), 1);
-}
-
-} // namespace
-} // namespace vt
-
-namespace vt {
-namespace {
 
 TEST(FilenameListing, TheWindowsListingIsUtf8ForTheTextEditor) {
     const test::ScopedCodePage russian(1251);

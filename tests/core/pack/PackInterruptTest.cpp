@@ -38,16 +38,12 @@ int interruptedPack(const std::vector<std::string>& args, const std::string& err
     for (std::string& word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);
-    std::string pause = "VTSHOW_TEST_PAUSE_AFTER_FILES=1";
-    std::vector<char*> envp = {pause.data()};
-    for (char** variable = environ; *variable; ++variable)
-        envp.push_back(*variable);
-    envp.push_back(nullptr);
+    const test::ScopedEnvironment pause("VTSHOW_TEST_PAUSE_AFTER_FILES", "1");
     const pid_t child = ::fork();
     if (child == 0) {
         const int err = ::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(err, 2);
-        ::execve(VTSHOW_BINARY, argv.data(), envp.data());
+        ::execv(VTSHOW_BINARY, argv.data());
         ::_exit(127);
     }
     int status = 0;
@@ -144,7 +140,6 @@ TEST(PackCopy, KeepsASparseFileSparse) {
         struct stat to {};
         ASSERT_EQ(copied.outcome, files::CopyOutcome::Copied) << copied.error;
         ASSERT_EQ(::stat(target.c_str(), &to), 0);
-        EXPECT_EQ(to.st_size, size);
         EXPECT_LE(to.st_blocks, from.st_blocks + 64) << "byHand " << byHand;
         EXPECT_EQ(counted, static_cast<std::uint64_t>(size));
         EXPECT_EQ(temp.read(byHand ? "by-hand.img" : "kernel.img"), temp.read("disk.img"));
