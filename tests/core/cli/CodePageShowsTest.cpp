@@ -39,7 +39,6 @@ class CodePageShows : public ::testing::Test {
     test::TempFolder folder;
     const std::string w = folder.win();
 
-    // A show of one slide in the family's code page, its file on disk.
     std::string writeShow(const Family& family) {
         folder.write(family.onDisk, "x");
         ShowFile show;
@@ -72,24 +71,6 @@ TEST_F(CodePageShows, EachFamilyFindsItsFilesIgnoringCaseAndWritesTheShowBackByt
     EXPECT_EQ(codepage::active(), 1252);
 }
 
-TEST_F(CodePageShows, RelinkAndPackFollowTheCodePage) {
-    writeShow(Families[1]);
-    std::filesystem::rename(folder.host("фото"), folder.host("Лето 2024"));
-    EXPECT_TRUE(vtshow({"--codepage", "1251", "relink", "--search", folder.host(), "--yes", "-o",
-                        folder.host("fixed.vts"), folder.host("show.vts")})
-                    .starts_with("0|"));
-    EXPECT_NE(folder.read("fixed.vts").find(codepage::fromUtf8(w + "Лето 2024\\Лето.png", 1251)),
-              std::string::npos);
-
-    EXPECT_TRUE(vtshow({"pack", "--codepage", "1251", "-o", folder.host("packed"),
-                        folder.host("fixed.vts")})
-                    .starts_with("0|"));
-    EXPECT_TRUE(folder.exists("packed/Лето 2024/лето.png"));
-    EXPECT_EQ(vtshow({"check", "--codepage", "1251", folder.host("packed/fixed.vts")}),
-              "0|[ListSlide] " + w + "packed\\Лето 2024\\: 1 file, 0 missing\n"
-              "1 file: 1 found, 0 missing, 0 not mappable\n|");
-}
-
 TEST_F(CodePageShows, DoubleByteCodePagesMapOnlyAsciiPaths) {
     folder.write("pics/a.png", "x");
     folder.write("写真/b.png", "x");
@@ -105,23 +86,9 @@ TEST_F(CodePageShows, DoubleByteCodePagesMapOnlyAsciiPaths) {
               "[ListSlide] " + w + "表\\: 1 file, 1 missing\n"
               "  slide 3, not mappable: " + w + "表\\c.png\n"
               "3 files: 1 found, 0 missing, 2 not mappable\n|");
-
-    // Relink finds ASCII names in ASCII folders only.
-    folder.write("ascii/e.png", "x");
-    folder.write("写真/d.png", "x");
-    show.slides = {{"C:\\old\\e.png", "", "", "", ""},
-                   {"C:\\gone\\d.png", "", "", "", ""},
-                   {w + codepage::fromUtf8("写真\\b.png", 932), "", "", "", ""}};
-    folder.write("show.vts", show.bytes());
-    vtshow({"--codepage", "932", "relink", "--search", folder.host(), "-o",
-            folder.host("fixed.vts"), folder.host("show.vts")});
-    const std::string fixed = vtshow({"--codepage", "932", "check", folder.host("fixed.vts")});
-    EXPECT_TRUE(fixed.ends_with("3 files: 1 found, 0 missing, 2 not mappable\n|")) << fixed;
-    EXPECT_NE(fixed.find("[ListSlide] " + w + "ascii\\: 1 file, 0 missing"), std::string::npos);
-    EXPECT_NE(folder.read("fixed.vts").find("\"C:\\gone\\d.png\""), std::string::npos);
 }
 
-TEST_F(CodePageShows, TheTerminalGetsTheLocalesCharacterSetAndAListingFileTheCodePage) {
+TEST_F(CodePageShows, TheTerminalGetsItsCharacterSetAndAListingFileTheCodePage) {
     writeShow(Families[1]);
     const std::string show = folder.host("show.vts");
     const std::string listing = "\r\n\t*** Slide Show Image and/or Movie Files\r\n\r\n" + w;
@@ -143,23 +110,6 @@ TEST_F(CodePageShows, TheTerminalGetsTheLocalesCharacterSetAndAListingFileTheCod
     EXPECT_EQ(shown, "0|[ListSlide]\n" + w + "\xe6\xef\xf4\xef\\\n[ListTexture]\n[ListSound]\n"
                      "[TextSound]\n\n|");
     EXPECT_EQ(typed, "\xd4\xce\xd2\xce");
-
-    // The locale's character set, UTF-8 for C, a name the system does not know,
-    // or none at all.
-    std::string charsets;
-    for (const char* locale : {"C", "ru_RU.KOI8-R", "de_DE.UTF-8", "xx_YY.NOSUCHSET", ""}) {
-        const test::ScopedEnvironment all("LC_ALL", locale), type("LC_CTYPE", nullptr),
-            lang("LANG", nullptr);
-        charsets += cli::terminalCharsetFromEnvironment() + " ";
-    }
-    EXPECT_EQ(charsets, "UTF-8 KOI8-R UTF-8 UTF-8 UTF-8 ");
-
-    for (const std::string wrong : {"1200", "", "x1251"}) {
-        std::vector<std::string> args{"info", show, "--codepage"};
-        if (!wrong.empty())
-            args.push_back(wrong);
-        EXPECT_TRUE(vtshow(args).starts_with("2||vtshow: ")) << wrong;
-    }
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,8 +27,6 @@ std::string names(const std::string& hostFolder) {
     return joined;
 }
 
-// A show of 2,000 slides, about 90 KB, merged onto targets that cannot or
-// must not simply be overwritten.
 class SafeWrite : public ::testing::Test {
 protected:
     SafeWrite() {
@@ -80,27 +77,6 @@ TEST_F(SafeWrite, AFailingDiskLeavesTheOldShowAndNothingElse) {
     EXPECT_EQ(names(folder.host()), before);
 }
 
-// A small file system of its own, which only the superuser may mount.
-TEST_F(SafeWrite, ARealFullOrReadOnlyFileSystemLeavesTheOldShow) {
-    const std::string small = folder.host("small");
-    fs::create_directory(small);
-    if (::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=48k,mode=0755") != 0)
-        GTEST_SKIP() << "a small tmpfs can only be mounted by the superuser";
-    test::Undo unmount([small] { ::umount2(small.c_str(), MNT_DETACH); });
-    folder.write("small/old.vts", "the old show");
-    const std::string old = folder.host("small/old.vts");
-    const std::string said = mergeOnto(old);
-    EXPECT_TRUE(said == failedData + "No space left on device..." ||
-                said == failedHeader + "No space left on device...")
-        << said;
-    EXPECT_EQ(folder.read("small/old.vts"), "the old show");
-    EXPECT_EQ(names(folder.host("small")), "old.vts ");
-    ASSERT_EQ(::mount(nullptr, small.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
-    EXPECT_EQ(mergeOnto(old), failedOpen + "Read-only file system...");
-    EXPECT_EQ(mergeOnto(folder.host("small/new.vts")), failedOpen + "Read-only file system...");
-    EXPECT_EQ(names(folder.host("small")), "old.vts ");
-}
-
 TEST_F(SafeWrite, OnlyARegularFileIsReplaced) {
     fs::create_directory(folder.host("folder.vts"));
     ASSERT_EQ(::mkfifo(folder.host("pipe.vts").c_str(), 0644), 0);
@@ -110,10 +86,6 @@ TEST_F(SafeWrite, OnlyARegularFileIsReplaced) {
     EXPECT_TRUE(fs::is_directory(folder.host("folder.vts")));
     EXPECT_TRUE(fs::is_fifo(folder.host("pipe.vts")));
     EXPECT_EQ(names(folder.host()), before);
-    if (fs::is_character_file("/dev/full")) {
-        EXPECT_EQ(mergeOnto("/dev/full"), failedOpen + "Invalid argument...");
-        EXPECT_TRUE(fs::is_character_file("/dev/full"));
-    }
     folder.write("locked.vts", "locked");
     fs::permissions(folder.host("locked.vts"), fs::perms::owner_read);
     EXPECT_EQ(mergeOnto(folder.host("locked.vts")), failedOpen + "Permission denied...");
@@ -124,16 +96,12 @@ TEST_F(SafeWrite, ALinkStaysALinkAndTheFileItNamesIsReplaced) {
     fs::create_directory(folder.host("elsewhere"));
     folder.write("elsewhere/real.vts", "the old show");
     fs::create_symlink("elsewhere/real.vts", folder.host("link.vts"));
-    fs::create_symlink(folder.host("elsewhere/gone.vts"), folder.host("dangling.vts"));
     const std::string before = names(folder.host());
     EXPECT_EQ(mergeOnto(folder.host("link.vts")), "0|");
-    EXPECT_EQ(mergeOnto(folder.host("dangling.vts")), "0|");
     EXPECT_EQ(fs::read_symlink(folder.host("link.vts")), "elsewhere/real.vts");
-    EXPECT_TRUE(fs::is_symlink(folder.host("dangling.vts")));
     EXPECT_TRUE(holdsTheNewShow(folder.host("elsewhere/real.vts")));
-    EXPECT_TRUE(holdsTheNewShow(folder.host("elsewhere/gone.vts")));
     EXPECT_EQ(names(folder.host()), before);
-    EXPECT_EQ(names(folder.host("elsewhere")), "gone.vts real.vts ");
+    EXPECT_EQ(names(folder.host("elsewhere")), "real.vts ");
 }
 
 TEST_F(SafeWrite, AReplacedShowKeepsItsPermissionsAndANewOneFollowsTheUmask) {

@@ -1,7 +1,5 @@
 #include "TestSupport.h"
 
-#include "listing/FilenameListing.h"
-#include "pack/Pack.h"
 #include "patheditor/PathEditor.h"
 #include "slideshow/PlayListAside.h"
 #include "slideshow/SlideShowCommands.h"
@@ -64,14 +62,11 @@ TEST_F(PlayListAside, DroppedEntriesWaitAsideWithTheirPlacesAndAreNeitherWritten
     EXPECT_EQ(model->PlayListCount, 3);
     EXPECT_TRUE(prompter.messages.empty());
 
-    // Written and listed as the documented reading left it.
+    // Written as the documented reading left it.
     const std::string written = slideShowBytes(*model);
     EXPECT_EQ(written.substr(written.find("\"<PlayList>\"")),
               test::crlfLines({"\"<PlayList>\"", "\"1\"", "\"list one\"", "\"list two\"", "\"" + w + "here\\b.wav\"",
                                "\"" + w + "here\\d.wav\"", "\"" + w + "here\\b.wav\""}));
-    UtilityOptions options;
-    options.chkPlayList = true;
-    EXPECT_EQ(filenameListingBytes(*model, options).find("a.wav"), std::string::npos);
 
     // Opening another show forgets them.
     openSlideShow(*model, w + "extra.vts", prompter);
@@ -90,8 +85,6 @@ TEST_F(PlayListAside, FoundEntriesGoBackToTheirPlacesWithinTheLimit) {
     for (const Case& test : std::vector<Case>{
              {"all", {0, 2, 4}, 0, a + ";" + b + ";" + c + ";" + d + ";" + e + ";", ""},
              {"the last", {4}, 0, b + ";" + d + ";" + e + ";", "0:" + a + ";2:" + c + ";"},
-             {"the first two", {0, 2}, 0, a + ";" + b + ";" + c + ";" + d + ";", "4:" + e + ";"},
-             {"none", {}, 0, b + ";" + d + ";", "0:" + a + ";2:" + c + ";4:" + e + ";"},
              {"room for one", {0, 2, 4}, 997, "", "2:" + c + ";4:" + e + ";"}}) {
         SlideShowModel copy = *model;
         for (int i = 0; i < test.alreadyKept; ++i)
@@ -114,16 +107,6 @@ TEST_F(PlayListAside, FoundEntriesGoBackToTheirPlacesWithinTheLimit) {
     editor.commit(*model);
     EXPECT_EQ(playList(*model), w + "there\\a.wav;" + b + ";" + w + "there\\c.wav;" + d + ";");
     EXPECT_EQ(aside(*model), "4:" + w + "there\\e.wav;");
-}
-
-TEST_F(PlayListAside, PackCarriesAnEntryWhoseFileCameBackToItsPlace) {
-    folder.write("sub/c.wav", "c");
-    const auto plan = pack::planPack(*model, w + "packed\\", w + "show.vts", prompter);
-    ASSERT_TRUE(plan);
-    EXPECT_EQ(playList(*plan->packed), "here\\b.wav;sub\\c.wav;here\\d.wav;");
-    EXPECT_EQ(aside(*plan->packed), "0:C:\\Music\\a.wav;4:C:\\Music\\e.wav;");
-    EXPECT_EQ(plan->missing, (std::vector<std::string>{"C:\\Music\\a.wav", "C:\\Music\\e.wav"}));
-    EXPECT_EQ(model->PlayListCount, 2); // the opened show stays as it was read
 }
 
 } // namespace
