@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "pack/Pack.h"
 #include "patheditor/PathEditor.h"
 #include "slideshow/PlayListAside.h"
 #include "slideshow/SlideShowCommands.h"
@@ -107,6 +108,16 @@ TEST_F(PlayListAside, FoundEntriesGoBackToTheirPlacesWithinTheLimit) {
     editor.commit(*model);
     EXPECT_EQ(playList(*model), w + "there\\a.wav;" + b + ";" + w + "there\\c.wav;" + d + ";");
     EXPECT_EQ(aside(*model), "4:" + w + "there\\e.wav;");
+}
+
+TEST_F(PlayListAside, PackCarriesAnEntryWhoseFileCameBackToItsPlace) {
+    folder.write("sub/c.wav", "c");
+    const auto plan = pack::planPack(*model, w + "packed\\", w + "show.vts", prompter);
+    ASSERT_TRUE(plan);
+    EXPECT_EQ(playList(*plan->packed), "here\\b.wav;sub\\c.wav;here\\d.wav;");
+    EXPECT_EQ(aside(*plan->packed), "0:C:\\Music\\a.wav;4:C:\\Music\\e.wav;");
+    EXPECT_EQ(plan->missing, (std::vector<std::string>{"C:\\Music\\a.wav", "C:\\Music\\e.wav"}));
+    EXPECT_EQ(model->PlayListCount, 2); // the opened show stays as it was read
 }
 
 } // namespace

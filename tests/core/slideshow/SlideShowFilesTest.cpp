@@ -330,5 +330,42 @@ TEST_F(ShowFiles, AppendedAddsWhatItReadWholeBehindTheSourceWithItsOwnFolder) {
     EXPECT_EQ(model->slide(15).SlideFile, "cut0.jpg"); // no path is made absolute after a failure
 }
 
+TEST_F(ShowFiles, LongTextsAreCutToTheirLimits) {
+    const std::string x(300, 'x'), path = "C:\\" + x;
+    ShowFile show;
+    show.slides = {{path + path, x, path, path, x}};
+    std::vector<std::string> lines = show.lines();
+    lines[13] = test::inQuotes(std::string(450, 's'));
+    open(crlfLines(lines));
+    const Slide& s = model->slide(0);
+    EXPECT_EQ(model->ShowText.size() + s.SlideText.size() + s.SlideText2.size(), 400u + 200 + 260);
+    EXPECT_EQ(s.SlideFile, path + path); // no limit
+    EXPECT_EQ(s.SlideSound + s.SlideTexture, path.substr(0, 260) + path.substr(0, 260));
+}
+
+// Lines longer than any field keeps, read past with only their start kept:
+// blanks before a field, a quoted path, blanks after a text, a number, the
+// version line.
+TEST_F(ShowFiles, LinesLongerThanAnyFieldKeepsAreReadPastKeepingTheirStart) {
+    const std::size_t over = FieldKeepLimit + 3000000;
+    const std::string path = "C:\\" + std::string(over, 'p');
+    openChanged({{22, std::string(over, ' ') + "\"late\""},
+                 {23, "\"" + path},
+                 {24, "Beach" + std::string(over, ' ')}});
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(model->SlideCount, 2);
+    EXPECT_EQ(model->ShowText2, "late");
+    EXPECT_EQ(model->slide(0).SlideFile, path.substr(0, FieldKeepLimit));
+    EXPECT_EQ(model->slide(0).SlideText, "Beach");
+    EXPECT_EQ(model->slide(1).SlideFile, "C:\\Pics\\b.avi");
+
+    openChanged({{1, "\"Version " + std::string(over, '9') + "\""}});
+    EXPECT_EQ(version->size(), FieldKeepLimit);
+    openChanged({{25, std::string(over, '0') + "5"}});
+    EXPECT_EQ(prompter.texts().back(),
+              DataFailure + "Line 26 " + NotANumber + "\"" + std::string(60, '0') + "...\"...");
+}
+
+
 } // namespace
 } // namespace vt
