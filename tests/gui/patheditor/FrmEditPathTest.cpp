@@ -7,10 +7,7 @@
 #include "patheditor/frmEditPath.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,9 +15,7 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 namespace vt {
 namespace {
@@ -32,8 +27,8 @@ std::string rowText(QTreeWidgetItem* item) {
     std::string text = item->checkState(0) == Qt::Checked ? "[x] " : "[ ] ";
     text += fromQString(item->text(0)) + " | ";
     if (auto* choice = qobject_cast<QComboBox*>(item->treeWidget()->itemWidget(item, 1)))
-        text += fromQString(choice->currentText()) + " (of " + std::to_string(choice->count()) +
-                ")";
+        text +=
+            fromQString(choice->currentText()) + " (of " + std::to_string(choice->count()) + ")";
     else
         text += fromQString(item->text(1));
     return text + " | " + fromQString(item->text(2)) + " | " + fromQString(item->text(3));
@@ -46,10 +41,10 @@ std::string rowText(QTreeWidgetItem* item) {
 class PathEditor : public ::testing::Test {
   protected:
     PathEditor() {
-        for (const char* name : {"here/t.bmp", "here/s.wav", "new/Pics/Beach/a.jpg",
-                                 "new/Pics/Beach/b.JPG", "new/One/x.jpg", "new/One/y.jpg",
-                                 "new/Two/x.jpg", "new/Two/y.jpg", "new/Other/c.jpg",
-                                 "new/Sounds/p.wav"})
+        for (const char* name :
+             {"here/t.bmp", "here/s.wav", "new/Pics/Beach/a.jpg", "new/Pics/Beach/b.JPG",
+              "new/One/x.jpg", "new/One/y.jpg", "new/Two/x.jpg", "new/Two/y.jpg", "new/Other/c.jpg",
+              "new/Sounds/p.wav"})
             temp.write(name, "x");
         std::filesystem::create_directory_symlink("..", temp.host("new/Pics/up"));
         model = test::makeModel({{"C:\\Pics\\Beach\\a.jpg", temp.win("here\\t.bmp"), "5"},
@@ -68,7 +63,9 @@ class PathEditor : public ::testing::Test {
     }
     template <typename T> T* control(const char* name) { return test::control<T>(*dialog, name); }
     void click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
-    QListWidgetItem* item(const char* list, int row) { return control<QListWidget>(list)->item(row); }
+    QListWidgetItem* item(const char* list, int row) {
+        return control<QListWidget>(list)->item(row);
+    }
     // The rows, a marked one (with its counts as tooltip) as "*row".
     std::string rows(const char* list) {
         std::string text;
@@ -91,66 +88,29 @@ class PathEditor : public ::testing::Test {
 };
 class FindMissing : public PathEditor {};
 
-// A show on a drive this machine has not got, and a main sound file with spaces around it.
-class EditPath : public PathEditor {
-  protected:
-    void SetUp() override {
-        model = test::makeModel({{"C:\\Pics\\a.jpg", "C:\\Pics\\t.bmp", "5"},
-                                 {"C:\\Pics\\Holiday\\c.jpg", "", "C:\\Snd\\s.wav"}},
-                                {"C:\\Pics\\p.wav"}, " C:\\Snd\\m.mid ");
-        open();
-    }
-    QString row(const char* list, int row) { return item(list, row)->text(); }
-};
-
-TEST_F(EditPath, OpensOnTheModelAndCancelWritesNothing) {
-    EXPECT_TRUE(pointer.isDefault());
-    EXPECT_EQ(row("ListSound", 1), "C:\\Pics\\"); // after the slides' sound folders
-    EXPECT_EQ(control<QLineEdit>("TextSound")->text(), " C:\\Snd\\m.mid ");
-    // Placed at the screen's DPI, no text gets cut.
-    for (QWidget* w : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        EXPECT_TRUE(qobject_cast<QListWidget*>(w) || w->width() >= w->sizeHint().width())
-            << w->objectName().toStdString();
-    click("CmdHelp");
-    QTest::keyClick(control<QListWidget>("ListSound"), Qt::Key_F1);
-    EXPECT_EQ(help.requests, (std::vector<std::string>{"topic 450", "topic 450"}));
-
-    control<QLineEdit>("TextSound")->clear();
-    pointer.setHourglass(); // another command is running: OK does nothing
-    click("CmdOK");
-    EXPECT_TRUE(dialog->isVisible());
-    click("CmdCancel");
-    EXPECT_EQ(saved, 0);
-    EXPECT_EQ(model->MainSoundFile, " C:\\Snd\\m.mid ");
-}
-
-TEST_F(EditPath, ModifyWorksOnTheFocusedBoxAndOkWritesBack) {
+TEST_F(PathEditor, ModifyWorksOnTheFocusedBoxAndOkWritesBack) {
+    open();
     auto* slides = control<QListWidget>("ListSlide");
     prompter.typed = {"D:\\Holiday"};
     const QPoint at = slides->visualItemRect(slides->item(1)).center();
     QTest::mouseClick(slides->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(slides->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(row("ListSlide", 1), "D:\\Holiday\\");
-    // The replaced row is no longer selected: Modify asks for one again.
-    click("CmdModify");
-    EXPECT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(item("ListSlide", 1)->text(), "D:\\Holiday\\");
 
-    // The main sound box is a source too, its text selected as it gets the focus.
+    // The main sound box is a source too.
     auto* sound = control<QLineEdit>("TextSound");
-    sound->setText("C:\\Pics\\");
+    sound->setText(toQString(temp.win("old\\")));
     sound->setFocus();
-    EXPECT_EQ(sound->selectedText(), "C:\\Pics\\");
     prompter.typed = {"F:\\"};
     click("CmdModify");
-    EXPECT_EQ(row("ListSound", 1), "F:\\");
+    EXPECT_EQ(item("ListSound", 1)->text(), "F:\\");
 
     // An emptied box clears the main sound file.
     sound->clear();
     click("CmdOK");
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(saved, 1);
-    EXPECT_EQ(model->MainSoundFile, "");
-    EXPECT_EQ(model->slide(1).SlideFile, "D:\\Holiday\\c.jpg");
+    EXPECT_TRUE(dialog->result() == QDialog::Accepted && saved == 1);
+    EXPECT_EQ(model->MainSoundFile + "|" + model->playList(0), "|F:\\p.wav");
+    EXPECT_EQ(model->slide(3).SlideFile, "D:\\Holiday\\x.jpg");
     EXPECT_FALSE(pointer.isDefault()); // until the main window sets it back
 }
 
@@ -161,13 +121,8 @@ TEST_F(FindMissing, MarksTheRowsSearchesAndAppliesWhatTheUserKeeps) {
     EXPECT_EQ(rows("ListSlide"), "*C:\\Pics\\Beach\\;*C:\\Trip\\;");
     EXPECT_EQ(rows("ListTexture"), here + ";*C:\\Tex\\;");
     EXPECT_EQ(rows("ListSound"), here + ";*" + old + ";");
-    EXPECT_FALSE(item("ListSound", 0)->icon().isNull()); // blank, keeping the texts in line
-    EXPECT_EQ(fromQString(item("ListSlide", 0)->toolTip()),
-              "Files: 4    Missing: 0    Not mappable: 4\nC:\\Pics\\Beach\\a.jpg\n"
-              "C:\\Pics\\Beach\\B.jpg\nC:\\Pics\\Beach\\gone.jpg\nC:\\Pics\\Beach\\c.jpg");
     auto* soundMark = control<QAction>("TextSoundMark");
-    EXPECT_TRUE(soundMark->isVisible());
-    EXPECT_EQ(fromQString(soundMark->toolTip()),
+    EXPECT_EQ(soundMark->isVisible() ? fromQString(soundMark->toolTip()) : "",
               "Files: 1    Missing: 1\n" + temp.win("old\\m.mid"));
     EXPECT_EQ(totals(), "Files: 11    Missing: 2    Not mappable: 7");
 
@@ -175,62 +130,43 @@ TEST_F(FindMissing, MarksTheRowsSearchesAndAppliesWhatTheUserKeeps) {
     std::vector<std::string> preview;
     WhenShown atPreview("frmFindMissing", [&](QWidget& shown) {
         auto* list = test::control<QTreeWidget>(shown, "ListProposals");
-        const auto read = [&] {
-            for (int row = 0; row < list->topLevelItemCount(); ++row)
-                preview.push_back(rowText(list->topLevelItem(row)));
-            preview.push_back(fromQString(test::control<QLabel>(shown, "lblFound")->text()));
-        };
-        read();
-        preview.push_back(fromQString(test::control<QLabel>(shown, "lblSearched")->text()));
-        // The tie: picking one of its folders ticks the row and counts again.
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            preview.push_back(rowText(list->topLevelItem(row)));
+        for (const char* label : {"lblFound", "lblSearched"})
+            preview.push_back(fromQString(test::control<QLabel>(shown, label)->text()));
+        // The tie: picking one of its folders ticks the row, so it is applied.
         auto* choice = qobject_cast<QComboBox*>(list->itemWidget(list->topLevelItem(1), 1));
         ASSERT_TRUE(choice);
         const int two = choice->findText(toQString(now + "Two\\"));
-        ASSERT_GE(two, 0);
         choice->setCurrentIndex(two);
         emit choice->activated(two);
-        QCoreApplication::processEvents();
-        read();
         QTest::mouseClick(test::control<QPushButton>(shown, "CmdApply"), Qt::LeftButton);
     });
     click("CmdFindMissing");
     ASSERT_TRUE(atPreview.shown);
-    ASSERT_EQ(dialogs.folderRequests.size(), 1u);
-    EXPECT_EQ(dialogs.folderRequests[0].title, "Find Missing Files - Folder to Search");
-    EXPECT_EQ(dialogs.folderRequests[0].initialFolder, QDir::homePath().toStdString());
-    const std::string beach = "[x] C:\\Pics\\Beach\\ | " + now + "Pics\\Beach\\ (of 2) | 3 | 1";
-    const std::string nowhere = "[ ] C:\\Tex\\ | (not found) | 0 | 1";
-    const std::string sounds = "[x] " + old + " | " + now + "Sounds\\ | 1 | 0";
-    const std::string single = "[x] C:\\Pics\\Beach\\c.jpg | " + now + "Other\\c.jpg |  | ";
+    EXPECT_EQ(dialogs.folderRequests.at(0).title, "Find Missing Files - Folder to Search");
     EXPECT_EQ(preview, (std::vector<std::string>{
-                           beach, "[ ] C:\\Trip\\ | " + now + "One\\ (of 2) | 0 | 2", nowhere,
-                           sounds, single, "Found: 4    Still missing: 5",
+                           "[x] C:\\Pics\\Beach\\ | " + now + "Pics\\Beach\\ (of 2) | 3 | 1",
+                           "[ ] C:\\Trip\\ | " + now + "One\\ (of 2) | 0 | 2",
+                           "[ ] C:\\Tex\\ | (not found) | 0 | 1",
+                           "[x] " + old + " | " + now + "Sounds\\ | 1 | 0",
+                           "[x] C:\\Pics\\Beach\\c.jpg | " + now + "Other\\c.jpg |  | ",
+                           "Found: 4    Still missing: 5",
                            "Searched: " + temp.host("new") +
-                               "    Files: 8    Folders: 7    Link loops skipped: 1",
-                           beach, "[x] C:\\Trip\\ | " + now + "Two\\ (of 2) | 2 | 0", nowhere,
-                           sounds, single, "Found: 6    Still missing: 3"}));
+                               "    Files: 8    Folders: 7    Link loops skipped: 1"}));
     EXPECT_TRUE(prompter.messages.empty());
 
     // The rows are rewritten as Modify would, a single file's new folder is
     // added; only the row of what is really gone stays marked.
-    EXPECT_EQ(rows("ListSlide"),
-              "*" + now + "Pics\\Beach\\;" + now + "Two\\;" + now + "Other\\;");
-    EXPECT_EQ(rows("ListSound"), here + ";" + now + "Sounds\\;");
+    EXPECT_EQ(rows("ListSlide"), "*" + now + "Pics\\Beach\\;" + now + "Two\\;" + now + "Other\\;");
     EXPECT_EQ(totals(), "Files: 11    Missing: 2    Not mappable: 1");
     EXPECT_EQ(model->slide(0).SlideFile, "C:\\Pics\\Beach\\a.jpg"); // not before OK
 
     click("CmdOK");
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    std::vector<std::string> paths;
-    for (int i = 0; i < model->SlideCount; ++i)
-        paths.push_back(model->slide(i).SlideFile);
-    paths.push_back(model->slide(0).SlideSound);
-    paths.push_back(model->playList(0));
-    paths.push_back(model->MainSoundFile);
-    EXPECT_EQ(paths, (std::vector<std::string>{
-                         now + "Pics\\Beach\\a.jpg", now + "Pics\\Beach\\B.jpg",
-                         now + "Pics\\Beach\\gone.jpg", now + "Two\\x.jpg", now + "Two\\y.jpg",
-                         now + "Other\\c.jpg", "5", now + "Sounds\\p.wav", old + "m.mid"}));
+    EXPECT_EQ(model->slide(1).SlideFile + "|" + model->slide(4).SlideFile + "|" +
+                  model->slide(5).SlideFile + "|" + model->playList(0) + "|" + model->MainSoundFile,
+              now + "Pics\\Beach\\B.jpg|" + now + "Two\\y.jpg|" + now + "Other\\c.jpg|" + now +
+                  "Sounds\\p.wav|" + old + "m.mid");
 }
 
 TEST_F(FindMissing, SaysWhenThereIsNothingToFindOrNowhereToSearch) {
@@ -263,43 +199,6 @@ TEST_F(FindMissing, SaysWhenThereIsNothingToFindOrNowhereToSearch) {
                       "paths with Modify Selected Path."}));
 }
 
-TEST_F(FindMissing, CancelStopsTheWalkAndChangesNothing) {
-    open();
-    bool walked = false;
-    dialog->setFolderWalk([&](const std::string& root, media::NameIndex&,
-                              media::WalkProgress& progress, media::WalkSummary& summary) {
-        progress.setCurrentFolder(root + "/deep/inside");
-        while (!progress.cancel) {
-            ++progress.files;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        summary.cancelled = true;
-        walked = true;
-    });
-    dialogs.folders = {temp.host("new")};
-    std::string label;
-    bool progressIsModal = false;
-    WhenShown atProgress("frmSearchProgress", [&](QWidget& shown) {
-        // The worker counts while the window goes on painting.
-        auto* progress = test::control<QLabel>(shown, "lblSearchProgress");
-        for (int wait = 0; wait < 100 && progress->text().startsWith("Files: 0\n"); ++wait)
-            QTest::qWait(50);
-        label = fromQString(progress->text());
-        progressIsModal = QApplication::activeModalWidget() == &shown;
-        QTest::mouseClick(test::control<QPushButton>(shown, "CmdCancel"), Qt::LeftButton);
-    });
-    WhenShown noPreview("frmFindMissing", [](QWidget& shown) { shown.close(); });
-    click("CmdFindMissing");
-    EXPECT_TRUE(walked);
-    EXPECT_FALSE(noPreview.shown);
-    EXPECT_TRUE(progressIsModal); // the editor takes no clicks meanwhile
-    EXPECT_NE(label.find("Files: "), std::string::npos) << label;
-    EXPECT_NE(label.find("/deep/inside"), std::string::npos) << label;
-    EXPECT_EQ(label.find("Files: 0\n"), std::string::npos) << label;
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(rows("ListSlide"), "*C:\\Pics\\Beach\\;*C:\\Trip\\;");
-}
-
 // The rows show the show's own alphabet, and the marks follow its code page:
 // a Russian show finds its files whatever their letter case; under Japanese
 // a path that is not plain ASCII is not mappable.
@@ -311,16 +210,16 @@ TEST_F(FindMissing, RowsAndMarksFollowTheCodePage) {
         const test::ScopedCodePage russian(1251);
         model = test::makeModel({{temp.win("\xd4\xce\xd2\xce\\\xcb\xe5\xf2\xee.jpg"), "", ""}});
         open();
-        EXPECT_EQ(item("ListSlide", 0)->text(), top + QString::fromUtf8("ФОТО\\"));
-        EXPECT_EQ(item("ListSlide", 0)->toolTip(), "");
+        EXPECT_EQ(item("ListSlide", 0)->text() + item("ListSlide", 0)->toolTip(),
+                  top + QString::fromUtf8("ФОТО\\"));
         dialog.reset();
     }
     const test::ScopedCodePage japanese(932);
     model = test::makeModel({{temp.win("\x8e\xca\x90\x5e\\a.jpg"), "", ""}});
     open();
     EXPECT_EQ(item("ListSlide", 0)->text(), top + QString::fromUtf8("写真\\"));
-    EXPECT_EQ(item("ListSlide", 0)->toolTip(),
-              "Files: 1    Missing: 0    Not mappable: 1\n" + top + QString::fromUtf8("写真\\a.jpg"));
+    EXPECT_EQ(item("ListSlide", 0)->toolTip(), "Files: 1    Missing: 0    Not mappable: 1\n" + top +
+                                                   QString::fromUtf8("写真\\a.jpg"));
 }
 
 } // namespace
