@@ -77,8 +77,7 @@ TEST_F(Collection, CheckReadsEachShowOnItsOwnAndSumsThemUp) {
               "\n"
               "5 shows: 1 whole, 3 with missing files, 1 could not be read.\n"
               "|col/" + broken.substr(c.size()));
-    // A show named twice, or once more through a link, is read once.
-    EXPECT_EQ(vtshow({"check", "col/ok.vts", "col/ok.vts"}).substr(0, 2), "0|");
+    // A show reached once more through a link is read once.
     EXPECT_TRUE(vtshow({"check", "col/again", "col/Café"})
                     .starts_with("1|col/again/Été/trip.vts: 2 slides, 2 missing\n\nShow "));
     // One show alone is checked in full, its left-out play list entries too.
@@ -120,8 +119,6 @@ TEST_F(Collection, RelinkWritesTheChangedShowsIntoAFolderKeepingTheirLayout) {
     EXPECT_EQ(songs.playList(0) + songs.playList(1) + songs.playList(2),
               w + "moved\\Music\\one.wav" + w + "here\\song.wav" + w + "moved\\Music\\two.wav");
     EXPECT_TRUE(songs.PlayListAside.empty() && prompter.messages.empty());
-    EXPECT_EQ(vtshow({"check", out}).substr(0, 2), "1|"); // lost.vts still lacks nowhere.jpg
-    EXPECT_EQ(vtshow({"check", out + "/Café", out + "/Musik"}).substr(0, 2), "0|");
 
     // Over the show itself, and over what is there only when asked.
     const std::string again = relink({"-O", out, folder.host("col/lost.vts"), c + "Café"});
@@ -159,7 +156,6 @@ TEST_F(Collection, RelinkInPlaceKeepsEachOldShowAsANewBackup) {
     EXPECT_FALSE(folder.exists("col/lost.vts.2.bak"));
     // Every show fixable, so every one whole.
     EXPECT_EQ(relink({"--in-place", c + "Café", c + "ok.vts", c + "Musik"}).substr(0, 2), "0|");
-    EXPECT_EQ(relink({"--dry-run", c + "lost.vts", c + "ok.vts"}).substr(0, 2), "1|");
 }
 
 TEST_F(Collection, AShowThatMayNotBeReplacedGetsNoBackupAndCountsAsNotWritten) {
