@@ -7,10 +7,13 @@
 
 #include <QApplication>
 
+#include <set>
+
 namespace vt::test {
 namespace {
 
-// Every caption whole and no two controls over each other, on every tab.
+// Every caption whole and no two controls over each other, on every tab; the
+// three tabs' command buttons form one column of one width.
 void expectTidyTabs(frmMain& window) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -25,6 +28,10 @@ void expectTidyTabs(frmMain& window) {
                 EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry())) << name;
         }
     }
+    std::set<int> widths;
+    for (const char* name : {"CmdOpenSS", "CmdAppendSS", "CmdDefaults", "CmdEditINI", "CmdCreate1"})
+        widths.insert(control<QWidget>(window, name)->width());
+    EXPECT_EQ(widths.size(), 1u);
 }
 
 TEST_F(MainWindowTest, EveryCaptionFitsAtTheDefaultAndALargeFont) {
