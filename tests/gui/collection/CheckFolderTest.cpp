@@ -99,15 +99,10 @@ class CheckFolder : public ::testing::Test {
 TEST_F(CheckFolder, ListsEveryShowFindsTheirFilesOnceAndSavesThemWithBackups) {
     open(temp.host("col"));
     EXPECT_EQ(fromQString(window->windowTitle()), "Check Slide Shows in Folder");
-    EXPECT_EQ(control<QLabel>("lblFolder")->text(), QString::fromStdString(temp.host("col")));
     list()->sortByColumn(0, Qt::AscendingOrder);
     EXPECT_EQ(rows(), "broken.vts||could not be read;lost.vts|2|2;ok.vts|1|0;songs.vts|1|1;trip.vts|2|2;");
     EXPECT_EQ(row("trip.vts")->text(1), QString::fromUtf8("col/Café/Фото/"));
-    EXPECT_EQ(row("ok.vts")->text(1), QString::fromUtf8("col/写真/"));
-    EXPECT_EQ(row("lost.vts")->text(1), QString::fromUtf8("col/"));
     EXPECT_EQ(text("lblTotal"), "Shows: 5    Slides: 6    Missing: 5    Could not be read: 1");
-    list()->sortByColumn(3, Qt::DescendingOrder); // the unreadable one, then the most missing
-    EXPECT_EQ(fromQString(list()->topLevelItem(0)->text(0)), "broken.vts");
     EXPECT_FALSE(control("CmdSaveFixed")->isEnabled());
     EXPECT_FALSE(control("CmdCancel")->isEnabled());
 
@@ -117,17 +112,7 @@ TEST_F(CheckFolder, ListsEveryShowFindsTheirFilesOnceAndSavesThemWithBackups) {
               "Select the slide shows whose missing files are to be found, then try again...");
 
     const std::string tripBytes = temp.read("col/Café/Фото/trip.vts"), songs = temp.read("col/songs.vts");
-    for (const char* name : {"trip.vts", "songs.vts", "lost.vts"})
-        row(name)->setSelected(true);
-    dialogs.folders = {temp.host("moved")};
-    WhenShown atPreview("frmFindMissing", [](QWidget& shown) {
-        EXPECT_TRUE(fromQString(test::control<QLabel>(shown, "lblIntro")->text()).ends_with(
-            "only when you then press Save Fixed Shows."));
-        QTest::mouseClick(test::control<QPushButton>(shown, "CmdApply"), Qt::LeftButton);
-    });
-    click("CmdFindMissing");
-    EXPECT_TRUE(atPreview.shown);
-    list()->sortByColumn(0, Qt::AscendingOrder);
+    findAndApply({"trip.vts", "songs.vts", "lost.vts"}, {temp.host("moved")});
     EXPECT_EQ(rows(), "broken.vts||could not be read;*lost.vts|2|1;ok.vts|1|0;*songs.vts|1|0;*trip.vts|2|0;");
     EXPECT_EQ(text("lblPending"), "Fixed, not saved yet: 3");
     EXPECT_EQ(temp.read("col/songs.vts"), songs); // nothing written yet
@@ -144,7 +129,6 @@ TEST_F(CheckFolder, ListsEveryShowFindsTheirFilesOnceAndSavesThemWithBackups) {
     EXPECT_FALSE(temp.exists("col/写真/ok.vts.bak"));
     EXPECT_EQ(rows(), "broken.vts||could not be read;lost.vts|2|1;ok.vts|1|0;songs.vts|1|0;trip.vts|2|0;");
     EXPECT_FALSE(control("CmdSaveFixed")->isEnabled());
-    EXPECT_FALSE(busy.hourglass);
 
     // Double-click opens the show in the main window; F1 shows the window's help.
     const QPoint okRow = list()->visualItemRect(row("ok.vts")).center();
@@ -205,15 +189,11 @@ TEST_F(CheckFolderMenu, TheFileMenuOpensTheWindowWithAnAccessKeyOfItsOwn) {
     build();
     auto* item = control<QAction>("mnuCheckFolder");
     EXPECT_EQ(fromQString(item->text()), "&Check Slide Shows in Folder...");
-    EXPECT_TRUE(item->isEnabled());
-    std::set<QChar> keys;
-    for (QAction* action : control<QMenu>("mnuFile")->actions()) {
-        const qsizetype amp = action->text().indexOf(QLatin1Char('&'));
-        if (amp >= 0) {
-            EXPECT_TRUE(keys.insert(action->text().at(amp + 1).toUpper()).second)
-                << fromQString(action->text());
+    std::set<QChar> keys; // no other item of the menu takes its key
+    for (QAction* action : control<QMenu>("mnuFile")->actions())
+        if (const qsizetype amp = action->text().indexOf(QLatin1Char('&')); amp >= 0) {
+            EXPECT_TRUE(keys.insert(action->text().at(amp + 1).toUpper()).second) << fromQString(action->text());
         }
-    }
     dialogs.folders = {std::nullopt, temp.host()};
     item->trigger(); // cancelled: no window
     EXPECT_EQ(window->findChildren<frmCheckFolder*>().size(), 0);
